@@ -1,0 +1,21 @@
+#include "main/frmVREL_FP.h"
+#include "platform/singleCopy.h"
+#include "platform/translation.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vrel-fileprint"));
+    platform::installJapaneseTranslation(app);
+
+    // A second copy leaves at once, silently; the first one is not disturbed.
+    platform::SingleCopyLock lock;
+    if (!lock.acquire())
+        return 0;
+
+    frmVREL_FP window;
+    window.show();
+    return QApplication::exec();
+}

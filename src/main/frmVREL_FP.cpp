@@ -1,0 +1,365 @@
+#include "frmVREL_FP.h"
+
+#include "module1.h"
+#include "platform/dirListBox.h"
+#include "platform/driveListBox.h"
+#include "platform/fileListBox.h"
+#include "platform/fonts.h"
+#include "platform/messageBox.h"
+#include "platform/mousePointer.h"
+#include "platform/twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+using platform::placeAt;
+
+namespace {
+
+constexpr int kOuterWidthTwips = 8800;
+constexpr int kOuterHeightTwips = 7000;
+constexpr qint16 kFileLimit = 9999;
+
+void paintBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, colour);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
+// A sheet with ruled lines: what the program makes of a directory.
+QIcon programIcon()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::white);
+    painter.drawRect(5, 2, 21, 27);
+    painter.setPen(QColor(0x00, 0x00, 0x80));
+    for (int y = 7; y <= 24; y += 4)
+        painter.drawLine(8, y, 23, y);
+    painter.fillRect(18, 20, 12, 10, QColor(0x00, 0x80, 0x00));
+    return QIcon(pixmap);
+}
+
+bool isEnter(const QKeyEvent *key)
+{
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+frmVREL_FP::frmVREL_FP(QWidget *parent) : QMainWindow(parent)
+{
+    setWindowTitle(caption());
+    setWindowIcon(programIcon());
+    createControls();
+    createMenus();
+    Form_Load();
+}
+
+QString frmVREL_FP::caption()
+{
+    return QStringLiteral("VREL's File Print");
+}
+
+QStringList frmVREL_FP::patterns()
+{
+    return {QStringLiteral("*.*"), QStringLiteral("*.jpg"), QStringLiteral("*.gif"), QStringLiteral("*.txt"),
+            QStringLiteral("*.doc")};
+}
+
+QString frmVREL_FP::bannerText()
+{
+    return QStringLiteral("指定ディレクトリ・同一拡張子のファイルを表示・印刷します ");
+}
+
+QString frmVREL_FP::versionText()
+{
+    return QStringLiteral("Vrel's Listwright ver.1.00 (97/10/21)\r\r");
+}
+
+void frmVREL_FP::createControls()
+{
+    auto *client = new QWidget(this);
+    paintBackground(client, QColor(0xC0, 0xC0, 0xC0));
+    client->setMinimumSize(platform::twipsToPixelsX(8685, this), platform::twipsToPixelsY(6315, this));
+    setCentralWidget(client);
+
+    Label2 = new QLabel(client);
+    Label2->setFont(platform::gothicFont(12));
+    Label2->setAlignment(Qt::AlignCenter);
+    paintBackground(Label2, QColor(0x80, 0xFF, 0x80));
+
+    Label6 = new QLabel(QStringLiteral("印刷ファイルタイプ"), client);
+    Label6->setAlignment(Qt::AlignCenter);
+    paintBackground(Label6, QColor(0xC0, 0xFF, 0xC0));
+    placeAt(Label6, 480, 600, 2175, 255);
+
+    Combo1 = new QComboBox(client);
+    Combo1->setEditable(true);
+    // A typed pattern stays a pattern: Enter must neither grow the list nor complete the text.
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setCompleter(nullptr);
+    // Keys reach the box itself when it has the focus, or its editor when clicked into.
+    Combo1->installEventFilter(this);
+    Combo1->lineEdit()->installEventFilter(this);
+    placeAt(Combo1, 480, 840, 2175, 300);
+
+    Drive1 = new platform::DriveListBox(client);
+    placeAt(Drive1, 480, 1320, 2175, 300);
+
+    Dir1 = new platform::DirListBox(client);
+    placeAt(Dir1, 480, 1680, 2175, 3390);
+
+    File1 = new platform::FileListBox(client);
+    placeAt(File1, 480, 5400, 2175, 270);
+
+    List1 = new QListWidget(client);
+    List1->setFont(platform::gothicFont(9));
+    List1->setUniformItemSizes(true);
+    List1->setSortingEnabled(false);
+    placeAt(List1, 2880, 600, 5535, 4560);
+
+    Frame1 = new QGroupBox(QStringLiteral("ファイル形式"), client);
+    placeAt(Frame1, 2880, 5280, 1215, 975);
+    Option1 = new QRadioButton(QStringLiteral("TXT"), Frame1);
+    placeAt(Option1, 120, 240, 975, 180);
+    Option2 = new QRadioButton(QStringLiteral("CSV"), Frame1);
+    placeAt(Option2, 120, 600, 975, 180);
+    // A radio button's text is taller than 180 twips in most fonts; let it keep its own height.
+    for (QRadioButton *option : {Option1, Option2}) {
+        QRect r = option->geometry();
+        r.setHeight(std::max(r.height(), option->sizeHint().height()));
+        r.moveCenter(QPoint(r.center().x(), option->geometry().center().y()));
+        option->setGeometry(r);
+    }
+    Option1->setChecked(true);
+
+    Command2 = new QPushButton(QStringLiteral("ファイル出力"), client);
+    placeAt(Command2, 4200, 5520, 1335, 375);
+    Command1 = new QPushButton(QStringLiteral("印　刷"), client);
+    placeAt(Command1, 6000, 5520, 1455, 375);
+
+    for (QWidget *passive : {static_cast<QWidget *>(Label2), static_cast<QWidget *>(Label6),
+                             static_cast<QWidget *>(Frame1)})
+        passive->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(Combo1, Drive1);
+    setTabOrder(Drive1, Dir1);
+    setTabOrder(Dir1, Command1);
+    setTabOrder(Command1, File1);
+    setTabOrder(File1, List1);
+    setTabOrder(List1, Command2);
+    setTabOrder(Command2, Option1);
+    setTabOrder(Option1, Option2);
+
+    connect(Drive1, &platform::DriveListBox::changed, this, &frmVREL_FP::Drive1_Change);
+    connect(Dir1, &platform::DirListBox::changed, this, &frmVREL_FP::Dir1_Change);
+    connect(Combo1, &QComboBox::activated, this, &frmVREL_FP::Combo1_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmVREL_FP::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmVREL_FP::Command2_Click);
+}
+
+void frmVREL_FP::createMenus()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    mnuFprint = mnuFile->addAction(QStringLiteral("印刷(&P)"));
+    mnuFprint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    nmuEnd = mnuFile->addAction(QStringLiteral("終了(&X)"));
+    nmuEnd->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    mnuVersion = mnuHelp->addAction(QStringLiteral("バージョン(&V)"));
+    mnuVersion->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    mnuReadme = mnuHelp->addAction(QStringLiteral("お読み下さい(&R)"));
+    mnuReadme->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+
+    connect(mnuFprint, &QAction::triggered, this, &frmVREL_FP::mnuFprint_Click);
+    connect(nmuEnd, &QAction::triggered, this, &frmVREL_FP::nmuEnd_Click);
+    connect(mnuVersion, &QAction::triggered, this, &frmVREL_FP::mnuVersion_Click);
+    connect(mnuReadme, &QAction::triggered, this, &frmVREL_FP::mnuReadme_Click);
+}
+
+void frmVREL_FP::Form_Load()
+{
+    Combo1->addItems(patterns());
+    Combo1->setEditText(QStringLiteral("*.*"));
+    Label2->setText(bannerText());
+    // The banner grows to hold its text on one line; its left edge stays put.
+    const QRect banner = platform::twipsRect(1740, 120, 5295, 240, this);
+    Label2->setGeometry(banner.x(), banner.y(), std::max(banner.width(), Label2->sizeHint().width()),
+                        std::max(banner.height(), Label2->sizeHint().height()));
+    if (File1->listCount() > 0)
+        File1->setCurrentRow(0);
+    Combo1->setFocus();
+}
+
+void frmVREL_FP::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    Form_Resize();
+}
+
+void frmVREL_FP::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmVREL_FP::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void frmVREL_FP::Form_Resize()
+{
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) && isVisible()) {
+        // Outer size: the decorations the window manager adds come off the client area.
+        const QSize decorations = frameGeometry().size() - geometry().size();
+        const QSize client = QSize(platform::twipsToPixelsX(kOuterWidthTwips, this),
+                                   platform::twipsToPixelsY(kOuterHeightTwips, this))
+                             - decorations;
+        if (size() != client)
+            resize(client);
+        if (const QScreen *s = screen()) {
+            const QRect area = s->geometry();
+            const float left = float(area.width() - frameGeometry().width()) / 2.0f;
+            const float top = float(area.height() - frameGeometry().height()) / 2.0f;
+            move(area.x() + int(left), area.y() + int(top));
+        }
+    }
+    Module1::gFileLimit = kFileLimit;
+}
+
+bool frmVREL_FP::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Combo1 || watched == Combo1->lineEdit()) {
+        if (event->type() == QEvent::ShortcutOverride) {
+            // The menu's Ctrl shortcuts win over the box's own cut and paste.
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const QKeySequence pressed(key->keyCombination());
+            for (const QAction *a : {mnuFprint, nmuEnd, mnuVersion, mnuReadme}) {
+                if (a->shortcut() == pressed)
+                    return true;
+            }
+        } else if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (isEnter(key))
+                Combo1_KeyPress(13);
+            else if (!key->text().isEmpty())
+                Combo1_KeyPress(key->text().at(0).unicode());
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmVREL_FP::refuseBuild()
+{
+    List1->clear();
+    listing::resetModule1();
+}
+
+void frmVREL_FP::Dir1_Change()
+{
+    File1->setPath(Dir1->path());
+    const QString directory = File1->path();
+    File1->setPattern(Combo1->currentText());
+
+    if (File1->listCount() > Module1::gFileLimit) {
+        refuseBuild();
+        platform::messageBox(this, QStringLiteral("ファイル数が") + u' ' + QString::number(Module1::gFileLimit)
+                                       + QStringLiteral("を越えていますから処理出来ません"));
+        return;
+    }
+    if (Combo1->currentText().isEmpty()) {
+        refuseBuild();
+        const auto answer = platform::messageBox(this, QStringLiteral("ファイル拡張子を決めて下さい"),
+                                                 platform::Buttons::RetryCancel, platform::Icon::Exclamation);
+        if (answer == platform::Answer::Retry)
+            Combo1->setFocus();
+        return;
+    }
+
+    QList<platform::ListedFile> files;
+    files.reserve(File1->listCount());
+    for (int i = 0; i < File1->listCount(); ++i)
+        files.append(File1->file(i));
+
+    const auto built = listing::buildFileList(directory, files, m_readFacts);
+    if (const auto *unreadable = std::get_if<listing::UnreadableFile>(&built)) {
+        refuseBuild();
+        platform::messageBox(this, QStringLiteral("ファイルの情報を読み取れません\n") + unreadable->path,
+                             platform::Buttons::Ok, platform::Icon::Exclamation);
+        return;
+    }
+    const auto &list = std::get<listing::FileList>(built);
+    List1->setUpdatesEnabled(false);
+    List1->clear();
+    List1->addItems(list.lines);
+    List1->setUpdatesEnabled(true);
+    listing::storeInModule1(list);
+}
+
+void frmVREL_FP::Drive1_Change()
+{
+    // A drive that cannot be read is ignored: the directory list stays, so no build runs.
+    Dir1->setPath(Drive1->drive());
+}
+
+void frmVREL_FP::Combo1_Click()
+{
+    Dir1_Change();
+}
+
+void frmVREL_FP::Combo1_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        Dir1_Change();
+}
+
+void frmVREL_FP::Command1_Click()
+{
+    emit printFileListRequested();
+}
+
+void frmVREL_FP::mnuFprint_Click()
+{
+    emit printFileListRequested();
+}
+
+void frmVREL_FP::Command2_Click()
+{
+    emit exportFileListRequested();
+}
+
+void frmVREL_FP::nmuEnd_Click()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(0);
+}
+
+void frmVREL_FP::mnuVersion_Click()
+{
+    platform::messageBox(this, versionText());
+}
+
+void frmVREL_FP::mnuReadme_Click()
+{
+    platform::setMousePointer(this, platform::MousePointer::Hourglass);
+    emit readmeRequested();
+}

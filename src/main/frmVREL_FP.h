@@ -1,0 +1,90 @@
+#pragma once
+
+#include "listBuild.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace platform {
+class DirListBox;
+class DriveListBox;
+class FileListBox;
+} // namespace platform
+
+// The start-up window: the drive, directory and pattern choices, the file list they build,
+// the two list outputs and the menus. Printing, exporting and the read-me window live
+// elsewhere and are reached through the request signals.
+class frmVREL_FP : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmVREL_FP(QWidget *parent = nullptr);
+
+    static QString caption();
+    static QStringList patterns();
+    static QString bannerText();
+    static QString versionText();
+
+    QLabel *Label2 = nullptr;
+    QLabel *Label6 = nullptr;
+    QComboBox *Combo1 = nullptr;
+    platform::DriveListBox *Drive1 = nullptr;
+    platform::DirListBox *Dir1 = nullptr;
+    platform::FileListBox *File1 = nullptr;
+    QListWidget *List1 = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QRadioButton *Option1 = nullptr;
+    QRadioButton *Option2 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command1 = nullptr;
+
+    QMenu *mnuFile = nullptr;
+    QAction *mnuFprint = nullptr;
+    QAction *nmuEnd = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuVersion = nullptr;
+    QAction *mnuReadme = nullptr;
+
+    void Dir1_Change();
+    void Drive1_Change();
+    void Combo1_Click();
+    void Combo1_KeyPress(int keyAscii);
+    void Command1_Click();
+    void Command2_Click();
+    void mnuFprint_Click();
+    void nmuEnd_Click();
+    void mnuVersion_Click();
+    void mnuReadme_Click();
+
+    // Where the list build reads each file's size and time; tests put a faulty disk here.
+    void setFactsReader(listing::FactsReader reader) { m_readFacts = std::move(reader); }
+
+signals:
+    void printFileListRequested();
+    void exportFileListRequested();
+    void readmeRequested();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_Resize();
+    void createControls();
+    void createMenus();
+    void refuseBuild();
+
+    listing::FactsReader m_readFacts = platform::readFileFacts;
+};

@@ -1,0 +1,114 @@
+#include "listBuild.h"
+
+#include "module1.h"
+#include "platform/cp932.h"
+#include "platform/format.h"
+#include "platform/paths.h"
+
+#include <algorithm>
+
+namespace listing {
+
+NameParts splitFileName(const QString &fileName)
+{
+    const qsizetype dot = fileName.indexOf(u'.');
+    if (dot < 0)
+        return {fileName, QString()};
+    return {fileName.left(dot), fileName.mid(dot)};
+}
+
+QString sizeText(qint64 bytes)
+{
+    return platform::formatNumber(bytes);
+}
+
+QString timeText(const QDateTime &modified)
+{
+    return platform::formatDateTime(modified);
+}
+
+std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, const QList<platform::ListedFile> &files,
+                                                     const FactsReader &readFacts)
+{
+    const QString prefix = platform::directoryPrefix(directory);
+    const QByteArray nativePrefix = platform::nativePath(prefix) + platform::nativePath(QString(platform::nativeSeparator()));
+    const auto pathOf = [&](const platform::ListedFile &f) { return nativePrefix + f.nativeName; };
+    const auto shownPathOf = [&](const platform::ListedFile &f) {
+        return platform::pathInDirectory(directory, f.name);
+    };
+
+    FileList list;
+    list.sizeWidth = 0;
+    std::vector<int> nameCells(files.size());
+
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const NameParts parts = splitFileName(files[i].name);
+        nameCells[i] = platform::displayCells(parts.name);
+        list.nameWidth = std::max(list.nameWidth, nameCells[i]);
+        list.extWidth = std::max(list.extWidth, int(parts.extension.size()));
+        const auto facts = readFacts(pathOf(files[i]));
+        if (!facts)
+            return UnreadableFile{shownPathOf(files[i])};
+        list.sizeWidth = std::max(list.sizeWidth, int(sizeText(facts->size).size()));
+    }
+    list.sizeWidth += 2;
+
+    list.lines.reserve(files.size());
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const NameParts parts = splitFileName(files[i].name);
+        const auto facts = readFacts(pathOf(files[i]));
+        if (!facts)
+            return UnreadableFile{shownPathOf(files[i])};
+        list.totalBytes += facts->size;
+
+        QString size = sizeText(facts->size);
+        // Only a file that grew between the passes can outgrow its column; keep its last digits.
+        size = size.size() < list.sizeWidth ? QString(list.sizeWidth - size.size(), u' ') + size
+                                            : size.right(list.sizeWidth);
+        const QString time = timeText(facts->modified);
+
+        QString line;
+        line.reserve(list.nameWidth + list.extWidth + list.sizeWidth + 18);
+        line += parts.name;
+        line += QString(list.nameWidth - nameCells[i], u' ');
+        line += parts.extension;
+        line += QString(list.extWidth - parts.extension.size(), u' ');
+        line += size;
+        line += u' ';
+        line += time;
+        list.lines.append(line);
+
+        list.names.append(parts.name);
+        list.extensions.append(parts.extension);
+        list.runningTotals.append(QString::number(list.totalBytes));
+        list.dates.append(time.left(8));
+        list.times.append(time.right(8));
+    }
+    return list;
+}
+
+void storeInModule1(const FileList &list)
+{
+    Module1::gTotalBytes = list.totalBytes;
+    Module1::gNameWidth = list.nameWidth;
+    Module1::gExtWidth = list.extWidth;
+    Module1::gSizeWidth = list.sizeWidth;
+    const qsizetype n = std::min<qsizetype>(list.lines.size(), Module1::kMaxEntries);
+    for (qsizetype i = 0; i < n; ++i) {
+        Module1::gFileName[i + 1] = list.names[i];
+        Module1::gFileExt[i + 1] = list.extensions[i];
+        Module1::gRunningTotal[i + 1] = list.runningTotals[i];
+        Module1::gFileDate[i + 1] = list.dates[i];
+        Module1::gFileTime[i + 1] = list.times[i];
+    }
+}
+
+void resetModule1()
+{
+    Module1::gTotalBytes = 0;
+    Module1::gNameWidth = kMinNameWidth;
+    Module1::gExtWidth = 0;
+    Module1::gSizeWidth = 0;
+}
+
+} // namespace listing

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/fileSystem.h"
+
+#include <QDateTime>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <variant>
+
+// The file list: one space-aligned line per file, and beside it the widths, the byte total
+// and the per-file values that the outputs read back. Plain data in, plain data out.
+namespace listing {
+
+inline constexpr int kMinNameWidth = 6;
+
+struct NameParts
+{
+    QString name;      // up to the first "."
+    QString extension; // from the first "." on, dot included; empty without a dot
+};
+
+NameParts splitFileName(const QString &fileName);
+
+QString sizeText(qint64 bytes);
+QString timeText(const QDateTime &modified);
+
+// Everything one accepted build leaves, all describing the same files in the same order.
+struct FileList
+{
+    QStringList lines;
+    qint64 totalBytes = 0;
+    int nameWidth = kMinNameWidth;
+    int extWidth = 0;
+    int sizeWidth = 2;
+    QStringList names;
+    QStringList extensions;
+    QStringList runningTotals;
+    QStringList dates;
+    QStringList times;
+};
+
+// A listed file whose size or time could not be read (gone, or replaced, since the listing).
+struct UnreadableFile
+{
+    QString path;
+};
+
+// Reads one file's facts by native path; the program reads the disk, a test may interfere.
+using FactsReader = std::function<std::optional<platform::FileFacts>(const QByteArray &nativePath)>;
+
+// Two passes over `files` of `directory`: the first measures the columns, the second reads
+// every file's facts afresh and lays out its line.
+std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, const QList<platform::ListedFile> &files,
+                                                     const FactsReader &readFacts = platform::readFileFacts);
+
+// Module1 after an accepted build, and after a refused one: the start values, so that no
+// output can ever pair one build's lines with another's values.
+void storeInModule1(const FileList &list);
+void resetModule1();
+
+} // namespace listing

@@ -1,0 +1,158 @@
+#include "cp932.h"
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#else
+#include <cerrno>
+#include <iconv.h>
+#endif
+
+namespace platform {
+
+#ifdef Q_OS_WIN
+
+QByteArray toCp932(QStringView text)
+{
+    if (text.isEmpty())
+        return {};
+    const auto *wide = reinterpret_cast<const wchar_t *>(text.utf16());
+    const int n = int(text.size());
+    const int len = WideCharToMultiByte(932, 0, wide, n, nullptr, 0, "?", nullptr);
+    QByteArray out(len, Qt::Uninitialized);
+    WideCharToMultiByte(932, 0, wide, n, out.data(), len, "?", nullptr);
+    return out;
+}
+
+QString fromCp932(QByteArrayView bytes)
+{
+    if (bytes.isEmpty())
+        return {};
+    const int n = int(bytes.size());
+    const int len = MultiByteToWideChar(932, 0, bytes.data(), n, nullptr, 0);
+    QString out(len, Qt::Uninitialized);
+    MultiByteToWideChar(932, 0, bytes.data(), n, reinterpret_cast<wchar_t *>(out.data()), len);
+    return out;
+}
+
+#else
+
+namespace {
+
+// One converter per direction and thread: iconv_open costs far more than a short name.
+class Converter
+{
+public:
+    Converter(const char *to, const char *from) : m_cd(iconv_open(to, from)) {}
+    ~Converter()
+    {
+        if (m_cd != reinterpret_cast<iconv_t>(-1))
+            iconv_close(m_cd);
+    }
+    Converter(const Converter &) = delete;
+    Converter &operator=(const Converter &) = delete;
+
+    bool isValid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts as much as it can; returns false at an input it cannot take, leaving `in`
+    // on that input. The output buffer grows as needed.
+    bool convert(const char *&in, size_t &inLeft, QByteArray &out)
+    {
+        while (inLeft > 0) {
+            const qsizetype used = out.size();
+            const size_t room = inLeft * 2 + 16;
+            out.resize(used + qsizetype(room));
+            char *outPtr = out.data() + used;
+            size_t outLeft = room;
+            auto *inPtr = const_cast<char *>(in);
+            const size_t r = iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft);
+            in = inPtr;
+            out.resize(used + qsizetype(room - outLeft));
+            if (r == size_t(-1) && errno != E2BIG) {
+                iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+Converter &encoder()
+{
+    thread_local Converter c("CP932", "UTF-16LE");
+    return c;
+}
+
+Converter &decoder()
+{
+    thread_local Converter c("UTF-16LE", "CP932");
+    return c;
+}
+
+} // namespace
+
+QByteArray toCp932(QStringView text)
+{
+    QByteArray out;
+    out.reserve(text.size() * 2);
+    qsizetype i = 0;
+    bool asciiOnly = true;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            asciiOnly = false;
+            break;
+        }
+    }
+    if (asciiOnly) {
+        for (const QChar c : text)
+            out.append(char(c.unicode()));
+        return out;
+    }
+    Converter &conv = encoder();
+    if (!conv.isValid())
+        return text.toLatin1();
+    while (i < text.size()) {
+        const char *in = reinterpret_cast<const char *>(text.utf16() + i);
+        size_t inLeft = size_t(text.size() - i) * 2;
+        const char *start = in;
+        if (conv.convert(in, inLeft, out))
+            break;
+        i += (in - start) / 2;
+        // Skip one whole character, a surrogate pair included, and stand "?" in for it.
+        i += (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
+        out.append('?');
+    }
+    return out;
+}
+
+QString fromCp932(QByteArrayView bytes)
+{
+    Converter &conv = decoder();
+    QByteArray utf16;
+    utf16.reserve(bytes.size() * 2);
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        const char *in = bytes.data() + i;
+        size_t inLeft = size_t(bytes.size() - i);
+        const char *start = in;
+        if (!conv.isValid() || conv.convert(in, inLeft, utf16))
+            break;
+        i += in - start;
+        // A lead byte whose trail is missing or wrong: the lead byte alone becomes U+FFFD and
+        // the next byte is read afresh, so a stray byte never swallows the ASCII after it.
+        utf16.append("\xFD\xFF", 2);
+        i += 1;
+    }
+    return QString(reinterpret_cast<const QChar *>(utf16.constData()), utf16.size() / 2);
+}
+
+#endif
+
+int displayCells(QStringView text)
+{
+    return int(toCp932(text).size());
+}
+
+} // namespace platform

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace platform {
+
+// One plain file of a directory. The name is what a person sees; the native name is the
+// file's own bytes on disk, which may not be valid in any encoding and are what we open.
+struct ListedFile
+{
+    QString name;
+    QByteArray nativeName;
+};
+
+struct FileFacts
+{
+    qint64 size = 0;
+    QDateTime modified; // local time
+};
+
+// Follows links, so a link to a file gives the target's size and time.
+std::optional<FileFacts> readFileFacts(const QByteArray &nativePath);
+
+// The native form of a directory path, ready to have a native name joined to it.
+QByteArray nativePath(const QString &path);
+
+// Pattern as a person types it: "*" and "?" wildcards, case-insensitive, several patterns
+// separated by ";". A pattern ending in ".*" also takes names without a dot, so "*.*" takes all.
+bool matchesPattern(const QString &name, const QString &patterns);
+
+// The plain files of `directory` that match `patterns`, by name without regard to case, then
+// by exact name. Hidden files (a leading ".") are left out, as the desktop's own lists do.
+// Returns nothing when the directory cannot be read.
+std::optional<QList<ListedFile>> listFiles(const QString &directory, const QString &patterns);
+
+// The visible subdirectories of `directory`, by name; nothing when it cannot be read.
+std::optional<QStringList> listSubdirectories(const QString &directory);
+
+// A name as one line of a list: control characters would break the line, so they show as "?".
+QString displayName(const QString &name);
+
+} // namespace platform

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+QChar nativeSeparator();
+
+// Only a root directory ends with its separator: "C:\" on Windows, "/" here.
+// The prefix is what a file name is joined to with one separator: "C:" for "C:\",
+// "" for "/", the directory unchanged otherwise.
+QString directoryPrefix(const QString &directory, QChar separator = nativeSeparator());
+
+// How a listing names its directory: the prefix, except that the root of a file system
+// whose prefix would be empty keeps its "/" rather than naming nothing.
+QString listingDirectory(const QString &directory, QChar separator = nativeSeparator());
+
+// The full path of `name` in `directory`, with exactly one separator between them.
+QString pathInDirectory(const QString &directory, const QString &name, QChar separator = nativeSeparator());
+
+// The directory that holds the program file, in native form; ends with a separator only
+// when it is a root directory.
+QString programDirectory();
+
+} // namespace platform

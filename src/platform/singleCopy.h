@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QLockFile;
+
+namespace platform {
+
+// Held for the whole run by the first copy of the program. A lock left behind by a copy that
+// crashed belongs to a dead process and does not keep the next start out.
+class SingleCopyLock
+{
+public:
+    // `directory` empty: the user's runtime directory (or the temporary one).
+    explicit SingleCopyLock(const QString &directory = QString());
+    ~SingleCopyLock();
+    SingleCopyLock(const SingleCopyLock &) = delete;
+    SingleCopyLock &operator=(const SingleCopyLock &) = delete;
+
+    // False when another copy is running.
+    bool acquire();
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+};
+
+} // namespace platform

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+// Real files for tests: exact sizes and modification times, so expected lines are known.
+namespace fixtures {
+
+// Writes `size` bytes into `dir`/`name` and sets its modification time (local time).
+void makeFile(const QString &dir, const QString &name, qint64 size, const QDateTime &modified);
+
+// The same with a name given as raw bytes, which need not be valid UTF-8.
+void makeRawFile(const QString &dir, const QByteArray &rawName, qint64 size, const QDateTime &modified);
+
+QDateTime localTime(int year, int month, int day, int hour, int minute, int second);
+
+// Whether this process can be kept out of a file by its permissions (not when running as root).
+bool permissionsApply();
+
+} // namespace fixtures
