@@ -22,9 +22,9 @@ QString sizeText(qint64 bytes)
     return platform::formatNumber(bytes);
 }
 
-QString timeText(const QDateTime &modified)
+QString timeText(const platform::FileFacts &facts)
 {
-    return platform::formatDateTime(modified);
+    return platform::formatDateTime(facts.date, facts.time);
 }
 
 std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, const QList<platform::ListedFile> &files,
@@ -39,13 +39,14 @@ std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, c
 
     FileList list;
     list.sizeWidth = 0;
+    std::vector<NameParts> parts(files.size());
     std::vector<int> nameCells(files.size());
 
     for (qsizetype i = 0; i < files.size(); ++i) {
-        const NameParts parts = splitFileName(files[i].name);
-        nameCells[i] = platform::displayCells(parts.name);
+        parts[i] = splitFileName(files[i].name);
+        nameCells[i] = platform::displayCells(parts[i].name);
         list.nameWidth = std::max(list.nameWidth, nameCells[i]);
-        list.extWidth = std::max(list.extWidth, int(parts.extension.size()));
+        list.extWidth = std::max(list.extWidth, int(parts[i].extension.size()));
         const auto facts = readFacts(pathOf(files[i]));
         if (!facts)
             return UnreadableFile{shownPathOf(files[i])};
@@ -53,33 +54,36 @@ std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, c
     }
     list.sizeWidth += 2;
 
-    list.lines.reserve(files.size());
+    for (QStringList *column : {&list.lines, &list.names, &list.extensions, &list.runningTotals, &list.dates, &list.times})
+        column->reserve(files.size());
     for (qsizetype i = 0; i < files.size(); ++i) {
-        const NameParts parts = splitFileName(files[i].name);
         const auto facts = readFacts(pathOf(files[i]));
         if (!facts)
             return UnreadableFile{shownPathOf(files[i])};
         list.totalBytes += facts->size;
 
-        QString size = sizeText(facts->size);
         // Only a file that grew between the passes can outgrow its column; keep its last digits.
-        size = size.size() < list.sizeWidth ? QString(list.sizeWidth - size.size(), u' ') + size
-                                            : size.right(list.sizeWidth);
-        const QString time = timeText(facts->modified);
+        const QString size = sizeText(facts->size);
+        const QString time = timeText(*facts);
 
         QString line;
-        line.reserve(list.nameWidth + list.extWidth + list.sizeWidth + 18);
-        line += parts.name;
-        line += QString(list.nameWidth - nameCells[i], u' ');
-        line += parts.extension;
-        line += QString(list.extWidth - parts.extension.size(), u' ');
-        line += size;
+        line.reserve(list.nameWidth + list.extWidth + list.sizeWidth + 1 + time.size());
+        line += parts[i].name;
+        line.resize(line.size() + (list.nameWidth - nameCells[i]), u' ');
+        line += parts[i].extension;
+        line.resize(line.size() + (list.extWidth - parts[i].extension.size()), u' ');
+        if (size.size() < list.sizeWidth) {
+            line.resize(line.size() + (list.sizeWidth - size.size()), u' ');
+            line += size;
+        } else {
+            line += QStringView(size).right(list.sizeWidth);
+        }
         line += u' ';
         line += time;
-        list.lines.append(line);
+        list.lines.append(std::move(line));
 
-        list.names.append(parts.name);
-        list.extensions.append(parts.extension);
+        list.names.append(std::move(parts[i].name));
+        list.extensions.append(std::move(parts[i].extension));
         list.runningTotals.append(QString::number(list.totalBytes));
         list.dates.append(time.left(8));
         list.times.append(time.right(8));

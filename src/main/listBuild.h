@@ -24,7 +24,7 @@ struct NameParts
 NameParts splitFileName(const QString &fileName);
 
 QString sizeText(qint64 bytes);
-QString timeText(const QDateTime &modified);
+QString timeText(const platform::FileFacts &facts);
 
 // Everything one accepted build leaves, all describing the same files in the same order.
 struct FileList

@@ -1,38 +1,64 @@
 #include "fileListBox.h"
 
 #include <QDir>
+#include <QStringListModel>
 
 namespace platform {
 
-FileListBox::FileListBox(QWidget *parent) : QListWidget(parent)
+FileListBox::FileListBox(QWidget *parent) : QListView(parent), m_model(new QStringListModel(this))
 {
+    setModel(m_model);
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_path = QDir::toNativeSeparators(QDir::currentPath());
-    refresh();
+    invalidate();
 }
 
 void FileListBox::setPath(const QString &path)
 {
     m_path = path;
-    refresh();
+    invalidate();
 }
 
 void FileListBox::setPattern(const QString &pattern)
 {
     m_pattern = pattern;
-    refresh();
+    invalidate();
 }
 
-void FileListBox::refresh()
+void FileListBox::invalidate()
 {
+    if (m_stale)
+        return;
+    m_stale = true;
+    // Nobody may ask before the next paint; the strip must show the new list all the same.
+    QMetaObject::invokeMethod(this, [this] { files(); }, Qt::QueuedConnection);
+}
+
+const QList<ListedFile> &FileListBox::files() const
+{
+    if (!m_stale)
+        return m_files;
+    m_stale = false;
     m_files = listFiles(m_path, m_pattern).value_or(QList<ListedFile>{});
-    setUpdatesEnabled(false);
-    clear();
     QStringList names;
     names.reserve(m_files.size());
     for (const ListedFile &f : std::as_const(m_files))
         names.append(f.name);
-    addItems(names);
-    setUpdatesEnabled(true);
+    m_model->setStringList(names);
+    return m_files;
+}
+
+int FileListBox::currentRow() const
+{
+    files();
+    return currentIndex().isValid() ? currentIndex().row() : -1;
+}
+
+void FileListBox::setCurrentRow(int row)
+{
+    files();
+    setCurrentIndex(m_model->index(row));
 }
 
 } // namespace platform

@@ -2,13 +2,15 @@
 
 #include "fileSystem.h"
 
-#include <QListWidget>
+#include <QListView>
+
+class QStringListModel;
 
 namespace platform {
 
 // The pattern-filtered file list of one directory. It rereads the directory whenever its
 // path or pattern is set, and keeps the files' native names for whoever reads them next.
-class FileListBox : public QListWidget
+class FileListBox : public QListView
 {
     Q_OBJECT
 
@@ -20,16 +22,24 @@ public:
     QString pattern() const { return m_pattern; }
     void setPattern(const QString &pattern);
 
-    int listCount() const { return int(m_files.size()); }
-    QString list(int index) const { return m_files.at(index).name; }
-    const ListedFile &file(int index) const { return m_files.at(index); }
+    int listCount() const { return int(files().size()); }
+    // The highlighted entry of the strip, -1 for none.
+    int currentRow() const;
+    void setCurrentRow(int row);
+    QString list(int index) const { return files().at(index).name; }
+    const ListedFile &file(int index) const { return files().at(index); }
 
 private:
-    void refresh();
+    // A path and a pattern are usually set one after the other: read the directory once,
+    // when the list is next looked at.
+    const QList<ListedFile> &files() const;
+    void invalidate();
 
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");
-    QList<ListedFile> m_files;
+    mutable QList<ListedFile> m_files;
+    mutable bool m_stale = false;
+    QStringListModel *m_model;
 };
 
 } // namespace platform

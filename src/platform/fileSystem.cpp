@@ -5,10 +5,12 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <vector>
 
 #ifndef Q_OS_WIN
 #include <dirent.h>
 #include <sys/stat.h>
+#include <ctime>
 #endif
 
 namespace platform {
@@ -38,31 +40,69 @@ bool wildcardMatch(QStringView name, QStringView pattern)
     return p == pattern.size();
 }
 
-bool byName(const ListedFile &a, const ListedFile &b)
+// By name without regard to case, then by the exact bytes, so that the order is total.
+// The folded names are made once, not once per comparison.
+void sortByName(QList<ListedFile> &files)
 {
-    const int c = QString::compare(a.name, b.name, Qt::CaseInsensitive);
-    if (c != 0)
-        return c < 0;
-    return a.nativeName < b.nativeName;
+    struct Keyed
+    {
+        QString folded;
+        qsizetype index;
+    };
+    std::vector<Keyed> keys;
+    keys.reserve(files.size());
+    for (qsizetype i = 0; i < files.size(); ++i)
+        keys.push_back({files[i].name.toCaseFolded(), i});
+    std::sort(keys.begin(), keys.end(), [&](const Keyed &a, const Keyed &b) {
+        const int c = a.folded.compare(b.folded);
+        return c != 0 ? c < 0 : files[a.index].nativeName < files[b.index].nativeName;
+    });
+    QList<ListedFile> sorted;
+    sorted.reserve(files.size());
+    for (const Keyed &k : keys)
+        sorted.append(std::move(files[k.index]));
+    files = std::move(sorted);
 }
+
+} // namespace
+
+namespace {
+
+// A pattern text split once per listing, not once per file.
+class PatternSet
+{
+public:
+    explicit PatternSet(const QString &patterns)
+    {
+        for (const QString &raw : patterns.split(u';', Qt::SkipEmptyParts)) {
+            const QString p = raw.trimmed();
+            if (!p.isEmpty())
+                m_patterns.append(p);
+        }
+    }
+
+    bool matches(const QString &name) const
+    {
+        if (m_patterns.isEmpty())
+            return true;
+        for (const QString &pattern : m_patterns) {
+            if (wildcardMatch(name, pattern))
+                return true;
+            if (pattern.endsWith(u".*") && !name.contains(u'.') && wildcardMatch(QString(name + u'.'), pattern))
+                return true;
+        }
+        return false;
+    }
+
+private:
+    QStringList m_patterns;
+};
 
 } // namespace
 
 bool matchesPattern(const QString &name, const QString &patterns)
 {
-    const QStringList list = patterns.split(u';', Qt::SkipEmptyParts);
-    if (list.isEmpty())
-        return true;
-    for (const QString &raw : list) {
-        const QString pattern = raw.trimmed();
-        if (pattern.isEmpty())
-            continue;
-        if (wildcardMatch(name, pattern))
-            return true;
-        if (pattern.endsWith(u".*") && !name.contains(u'.') && wildcardMatch(QString(name + u'.'), pattern))
-            return true;
-    }
-    return false;
+    return PatternSet(patterns).matches(name);
 }
 
 QString displayName(const QString &name)
@@ -87,7 +127,8 @@ std::optional<FileFacts> readFileFacts(const QByteArray &nativePath)
     const QFileInfo info(QFile::decodeName(nativePath));
     if (!info.exists() || !info.isFile())
         return std::nullopt;
-    return FileFacts{info.size(), info.lastModified()};
+    const QDateTime modified = info.lastModified();
+    return FileFacts{info.size(), modified.date(), modified.time()};
 }
 
 std::optional<QList<ListedFile>> listFiles(const QString &directory, const QString &patterns)
@@ -97,11 +138,12 @@ std::optional<QList<ListedFile>> listFiles(const QString &directory, const QStri
         return std::nullopt;
     QList<ListedFile> files;
     const QFileInfoList infos = dir.entryInfoList(QDir::Files | QDir::System, QDir::NoSort);
+    const PatternSet wanted(patterns);
     for (const QFileInfo &info : infos) {
-        if (matchesPattern(info.fileName(), patterns))
+        if (wanted.matches(info.fileName()))
             files.append({displayName(info.fileName()), QFile::encodeName(info.fileName())});
     }
-    std::sort(files.begin(), files.end(), byName);
+    sortByName(files);
     return files;
 }
 
@@ -122,6 +164,8 @@ struct DirCloser
     void operator()(DIR *d) const { closedir(d); }
 };
 
+enum class Kind { File, Directory, Other };
+
 template<typename Visit>
 bool forEachEntry(const QString &directory, Visit visit)
 {
@@ -134,11 +178,19 @@ bool forEachEntry(const QString &directory, Visit visit)
         if (e->d_name[0] == '.')
             continue;
         const QByteArray name(e->d_name);
-        struct stat st {};
-        // stat, not lstat: a link counts as what it points to; a broken link fails and is skipped.
-        if (stat((prefix + name).constData(), &st) != 0)
-            continue;
-        visit(name, st);
+        Kind kind = Kind::Other;
+        if (e->d_type == DT_REG) {
+            kind = Kind::File;
+        } else if (e->d_type == DT_DIR) {
+            kind = Kind::Directory;
+        } else if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
+            // stat, not lstat: a link counts as what it points to; a broken link is left out.
+            struct stat st {};
+            if (stat((prefix + name).constData(), &st) != 0)
+                continue;
+            kind = S_ISREG(st.st_mode) ? Kind::File : S_ISDIR(st.st_mode) ? Kind::Directory : Kind::Other;
+        }
+        visit(name, kind);
     }
     return true;
 }
@@ -150,30 +202,35 @@ std::optional<FileFacts> readFileFacts(const QByteArray &nativePath)
     struct stat st {};
     if (stat(nativePath.constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
-    return FileFacts{qint64(st.st_size), QDateTime::fromSecsSinceEpoch(qint64(st.st_mtime))};
+    tm local {};
+    if (!localtime_r(&st.st_mtime, &local))
+        return std::nullopt;
+    return FileFacts{qint64(st.st_size), QDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday),
+                     QTime(local.tm_hour, local.tm_min, std::min(local.tm_sec, 59))};
 }
 
 std::optional<QList<ListedFile>> listFiles(const QString &directory, const QString &patterns)
 {
     QList<ListedFile> files;
-    const bool ok = forEachEntry(directory, [&](const QByteArray &name, const struct stat &st) {
-        if (!S_ISREG(st.st_mode))
+    const PatternSet wanted(patterns);
+    const bool ok = forEachEntry(directory, [&](const QByteArray &name, Kind kind) {
+        if (kind != Kind::File)
             return;
         const QString decoded = displayName(QString::fromUtf8(name));
-        if (matchesPattern(decoded, patterns))
+        if (wanted.matches(decoded))
             files.append({decoded, name});
     });
     if (!ok)
         return std::nullopt;
-    std::sort(files.begin(), files.end(), byName);
+    sortByName(files);
     return files;
 }
 
 std::optional<QStringList> listSubdirectories(const QString &directory)
 {
     QStringList dirs;
-    const bool ok = forEachEntry(directory, [&](const QByteArray &name, const struct stat &st) {
-        if (S_ISDIR(st.st_mode))
+    const bool ok = forEachEntry(directory, [&](const QByteArray &name, Kind kind) {
+        if (kind == Kind::Directory)
             dirs.append(QString::fromUtf8(name));
     });
     if (!ok)

@@ -20,7 +20,12 @@ struct ListedFile
 struct FileFacts
 {
     qint64 size = 0;
-    QDateTime modified; // local time
+    // Local date and time of the last change, kept apart: a QDateTime would consult the time
+    // zone again for every file of a large list.
+    QDate date;
+    QTime time;
+
+    QDateTime modified() const { return QDateTime(date, time); }
 };
 
 // Follows links, so a link to a file gives the target's size and time.

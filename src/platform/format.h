@@ -9,6 +9,7 @@ namespace platform {
 QString formatNumber(qint64 value);
 
 // "yy-mm-dd hh:mm:ss", 24-hour clock, always 17 characters.
+QString formatDateTime(QDate date, QTime time);
 QString formatDateTime(const QDateTime &time);
 
 } // namespace platform

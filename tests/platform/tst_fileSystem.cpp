@@ -87,7 +87,7 @@ void TestFileSystem::linksCountAsTheirTargets()
     const auto facts = platform::readFileFacts(platform::nativePath(dir.filePath(u"link.bin"_s)));
     QVERIFY(facts);
     QCOMPARE(facts->size, 4321);
-    QCOMPARE(facts->modified, kTime);
+    QCOMPARE(facts->modified(), kTime);
     QVERIFY(!platform::readFileFacts(platform::nativePath(dir.filePath(u"broken.bin"_s))));
     QVERIFY(!platform::readFileFacts(platform::nativePath(dir.path())));
 }
