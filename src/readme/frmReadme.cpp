@@ -146,7 +146,7 @@ void frmReadme::Form_Resize()
 
 void frmReadme::recolourList(platform::ClickableLabel *swatch)
 {
-    const QPalette colours = swatch->palette();
+    const QPalette &colours = swatch->palette();
     setColours(lstReadme, QPalette::Base, colours.color(QPalette::Window), QPalette::Text,
                colours.color(QPalette::WindowText));
 }
