@@ -1,6 +1,7 @@
 #include "main/frmVREL_FP.h"
 #include "platform/singleCopy.h"
 #include "platform/translation.h"
+#include "readme/readmeOpener.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
         return 0;
 
     frmVREL_FP window;
+    readme::attachReadme(window);
     window.show();
     return QApplication::exec();
 }

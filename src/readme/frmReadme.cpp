@@ -1,0 +1,194 @@
+#include "frmReadme.h"
+
+#include "readmeReader.h"
+
+#include "platform/clickableLabel.h"
+#include "platform/fonts.h"
+#include "platform/mousePointer.h"
+#include "platform/twips.h"
+
+#include <QCloseEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+using platform::placeAt;
+
+namespace {
+
+constexpr int kOuterWidthTwips = 8800;
+constexpr int kOuterHeightTwips = 7000;
+
+void setColours(QWidget *widget, QPalette::ColorRole background, const QColor &back, QPalette::ColorRole text,
+                const QColor &fore)
+{
+    QPalette p = widget->palette();
+    p.setColor(background, back);
+    p.setColor(text, fore);
+    widget->setPalette(p);
+}
+
+} // namespace
+
+frmReadme::frmReadme(QWidget *mainWindow, const QString &dataDirectory)
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                           | Qt::MSWindowsFixedSizeDialogHint),
+      m_mainWindow(mainWindow),
+      m_dataDirectory(dataDirectory)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(caption());
+    createControls();
+    Form_Load();
+}
+
+QString frmReadme::caption()
+{
+    return QStringLiteral("お読み下さい");
+}
+
+void frmReadme::createControls()
+{
+    setColours(this, QPalette::Window, QColor(0xC0, 0xC0, 0xC0), QPalette::WindowText, palette().color(QPalette::WindowText));
+    setAutoFillBackground(true);
+
+    lstReadme = new QListWidget(this);
+    lstReadme->setFont(platform::minchoFont(9.75));
+    lstReadme->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstReadme->setSortingEnabled(false);
+    lstReadme->setUniformItemSizes(true);
+    placeAt(lstReadme, 840, 120, 6975, 5325);
+
+    const struct {
+        platform::ClickableLabel *&label;
+        const char16_t *caption;
+        QColor back;
+        QColor fore;
+        int left;
+    } swatches[] = {
+        {lblC1, u"C1", QColor(0x00, 0x00, 0x80), QColor(0xFF, 0xFF, 0x00), 1920},
+        {lblC2, u"C2", QColor(0xFF, 0xFF, 0xFF), QColor(0x00, 0x00, 0x00), 2520},
+        {lblC3, u"C3", QColor(0x00, 0x00, 0x00), QColor(0xFF, 0xFF, 0xFF), 3120},
+        {lblC4, u"C4", QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0xFF, 0xFF), 3720},
+    };
+    for (const auto &s : swatches) {
+        s.label = new platform::ClickableLabel(QString::fromUtf16(s.caption), this);
+        s.label->setFont(platform::gothicFont(12, QFont::Bold));
+        s.label->setAlignment(Qt::AlignCenter);
+        setColours(s.label, QPalette::Window, s.back, QPalette::WindowText, s.fore);
+        s.label->setAutoFillBackground(true);
+        placeAt(s.label, s.left, 5760, 375, 255);
+    }
+
+    Command2 = new QPushButton(QStringLiteral("印刷"), this);
+    placeAt(Command2, 4800, 5760, 1215, 375);
+    Command1 = new QPushButton(QStringLiteral("閉じる"), this);
+    placeAt(Command1, 6360, 5760, 1335, 375);
+    // Enter presses the button that has the focus, as on the desktop this window comes from.
+    Command1->setAutoDefault(true);
+    Command2->setAutoDefault(true);
+
+    setTabOrder(Command1, lstReadme);
+    setTabOrder(lstReadme, Command2);
+    Command1->setFocus();
+
+    connect(lblC1, &platform::ClickableLabel::clicked, this, &frmReadme::lblC1_Click);
+    connect(lblC2, &platform::ClickableLabel::clicked, this, &frmReadme::lblC2_Click);
+    connect(lblC3, &platform::ClickableLabel::clicked, this, &frmReadme::lblC3_Click);
+    connect(lblC4, &platform::ClickableLabel::clicked, this, &frmReadme::lblC4_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmReadme::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmReadme::Command2_Click);
+}
+
+void frmReadme::Form_Load()
+{
+    // A missing or unreadable data file leaves the list empty; the window still opens.
+    lstReadme->addItems(readme::readReadmeFile(m_dataDirectory).value_or(QStringList()));
+}
+
+void frmReadme::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    Form_Resize();
+}
+
+void frmReadme::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmReadme::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void frmReadme::Form_Resize()
+{
+    if ((windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) || !isVisible())
+        return;
+    // Outer size: the decorations the window manager adds come off the client area.
+    const QSize decorations = frameGeometry().size() - geometry().size();
+    const QSize client = QSize(platform::twipsToPixelsX(kOuterWidthTwips, this),
+                               platform::twipsToPixelsY(kOuterHeightTwips, this))
+                         - decorations;
+    if (minimumSize() != client || maximumSize() != client)
+        setFixedSize(client);
+    if (const QScreen *s = screen()) {
+        const QRect area = s->geometry();
+        const float left = float(area.width() - frameGeometry().width()) / 2.0f;
+        const float top = float(area.height() - frameGeometry().height()) / 2.0f;
+        move(area.x() + int(left), area.y() + int(top));
+    }
+}
+
+void frmReadme::recolourList(platform::ClickableLabel *swatch)
+{
+    const QPalette &colours = swatch->palette();
+    setColours(lstReadme, QPalette::Base, colours.color(QPalette::Window), QPalette::Text,
+               colours.color(QPalette::WindowText));
+}
+
+void frmReadme::lblC1_Click()
+{
+    recolourList(lblC1);
+}
+
+void frmReadme::lblC2_Click()
+{
+    recolourList(lblC2);
+}
+
+void frmReadme::lblC3_Click()
+{
+    recolourList(lblC3);
+}
+
+void frmReadme::lblC4_Click()
+{
+    recolourList(lblC4);
+}
+
+void frmReadme::restoreMainPointer()
+{
+    if (m_mainWindow)
+        platform::setMousePointer(m_mainWindow, platform::MousePointer::Default);
+}
+
+void frmReadme::Command1_Click()
+{
+    restoreMainPointer();
+    close();
+}
+
+void frmReadme::Command2_Click() {}
+
+void frmReadme::closeEvent(QCloseEvent *event)
+{
+    // The close box ends the window as "閉じる" does, so the main window never keeps an
+    // hourglass with no read-me window left to close.
+    restoreMainPointer();
+    QWidget::closeEvent(event);
+}

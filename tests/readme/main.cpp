@@ -1,0 +1,7 @@
+#include "testMain.h"
+#include "tst_readme.h"
+
+int main(int argc, char *argv[])
+{
+    return runTests<TestReadmeReader, TestReadmeWindow>(argc, argv);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+class TestReadmeReader : public QObject
+{
+    Q_OBJECT
+private slots:
+    void lines_data();
+    void lines();
+    void thousandLineLimit_data();
+    void thousandLineLimit();
+    void unreadableFile();
+    void dataFilePath_data();
+    void dataFilePath();
+    void shippedDataFile();
+};
+
+class TestReadmeWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensOverTheMainWindow();
+    void layoutInTwips();
+    void closingRestoresMainPointer_data();
+    void closingRestoresMainPointer();
+    void swatches_data();
+    void swatches();
+    void reopeningStartsAfresh();
+    void openingWhileOpenOnlyRaises();
+    void mainWindowStaysUsable();
+    void missingDataFile();
+};

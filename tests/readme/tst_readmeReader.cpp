@@ -1,0 +1,157 @@
+#include "tst_readme.h"
+
+#include "fixtures.h"
+#include "readme/readmeReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void writeDataFile(const QString &dir, const QByteArray &bytes)
+{
+    QFile f(dir + u"/VREL02.vrl"_s);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QStringList numbered(int first, int last)
+{
+    QStringList out;
+    for (int i = first; i <= last; ++i)
+        out.append(u"line %1"_s.arg(i));
+    return out;
+}
+
+} // namespace
+
+void TestReadmeReader::lines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("empty file") << QByteArray() << QStringList();
+    QTest::newRow("no marker") << "one\r\ntwo\r\n"_ba << QStringList{u"one"_s, u"two"_s};
+    QTest::newRow("marker first") << "zeqa\r\nafter\r\n"_ba << QStringList();
+    QTest::newRow("marker alone") << "a\r\nzeqa\r\nb\r\n"_ba << QStringList{u"a"_s};
+    QTest::newRow("marker with text after it") << "a\r\nzeqa: the rest\r\nb\r\n"_ba << QStringList{u"a"_s};
+    QTest::newRow("marker as last line without end") << "a\r\nzeqa"_ba << QStringList{u"a"_s};
+    QTest::newRow("look-alikes are text")
+        << " zeqa\r\nZeqa\r\nzeq\r\nzEQA\r\nzeqa\r\n"_ba
+        << QStringList{u" zeqa"_s, u"Zeqa"_s, u"zeq"_s, u"zEQA"_s};
+    QTest::newRow("empty lines kept") << "a\r\n\r\n\r\nb\r\n\r\n"_ba
+                                      << QStringList{u"a"_s, u""_s, u""_s, u"b"_s, u""_s};
+    QTest::newRow("CR alone ends a line") << "a\rb\r\rc\r"_ba << QStringList{u"a"_s, u"b"_s, u""_s, u"c"_s};
+    QTest::newRow("CR then CR LF") << "a\r\r\nb"_ba << QStringList{u"a"_s, u""_s, u"b"_s};
+    QTest::newRow("last line without end") << "a\r\nb"_ba << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("lone LF is a character") << "a\nb\r\n\nc\n"_ba
+                                            << QStringList{u"a\nb"_s, u"\nc\n"_s};
+    QTest::newRow("lone LF hides no marker") << "a\nzeqa\r\nb\r\n"_ba << QStringList{u"a\nzeqa"_s, u"b"_s};
+    QTest::newRow("code page 932") << "\x82\xa8\x93\xc7\x82\xdd\x89\xba\x82\xb3\x82\xa2\r\n\xb1\xb2\r\n"_ba
+                                   << QStringList{u"お読み下さい"_s, u"ｱｲ"_s};
+    QTest::newRow("invalid bytes") << "a\xff b\r\n\x82\r\n\x82 x\r\nnext\r\n"_ba
+                                   << QStringList{u"a\uFFFD b"_s, u"\uFFFD"_s, u"\uFFFD x"_s, u"next"_s};
+}
+
+void TestReadmeReader::lines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, expected);
+    QTemporaryDir dir;
+    writeDataFile(dir.path(), bytes);
+    const auto text = readme::readReadmeFile(dir.path());
+    QVERIFY(text.has_value());
+    QCOMPARE(*text, expected);
+}
+
+void TestReadmeReader::thousandLineLimit_data()
+{
+    QTest::addColumn<int>("linesInFile");
+    QTest::addColumn<bool>("marker");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("999 and marker") << 999 << true << 999;
+    QTest::newRow("1000 and marker") << 1000 << true << 1000;
+    QTest::newRow("1001 and marker") << 1001 << true << 1000;
+    QTest::newRow("1200, no marker") << 1200 << false << 1000;
+}
+
+void TestReadmeReader::thousandLineLimit()
+{
+    QFETCH(int, linesInFile);
+    QFETCH(bool, marker);
+    QFETCH(int, expected);
+    QByteArray bytes = numbered(1, linesInFile).join(u"\r\n"_s).toLatin1() + "\r\n";
+    if (marker)
+        bytes += "zeqa\r\n";
+    QTemporaryDir dir;
+    writeDataFile(dir.path(), bytes);
+    QCOMPARE(readme::readReadmeFile(dir.path()).value_or(QStringList()), numbered(1, expected));
+}
+
+void TestReadmeReader::unreadableFile()
+{
+    QTemporaryDir missing;
+    QVERIFY(!readme::readReadmeFile(missing.path()).has_value());
+
+    QTemporaryDir directory;
+    QVERIFY(QDir(directory.path()).mkdir(u"VREL02.vrl"_s));
+    QVERIFY(!readme::readReadmeFile(directory.path()).has_value());
+
+    if (!fixtures::permissionsApply())
+        QSKIP("running as root: file permissions cannot keep the reader out");
+    QTemporaryDir locked;
+    writeDataFile(locked.path(), "text\r\n"_ba);
+    QVERIFY(QFile::setPermissions(locked.path() + u"/VREL02.vrl"_s, QFileDevice::WriteOwner));
+    QVERIFY(!readme::readReadmeFile(locked.path()).has_value());
+}
+
+void TestReadmeReader::dataFilePath_data()
+{
+    QTest::addColumn<QString>("directory");
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("drive root") << u"C:\\"_s << QChar(u'\\') << u"C:\\VREL02.vrl"_s;
+    QTest::newRow("drive directory") << u"C:\\TOOLS\\VREL"_s << QChar(u'\\') << u"C:\\TOOLS\\VREL\\VREL02.vrl"_s;
+    QTest::newRow("file system root") << u"/"_s << QChar(u'/') << u"/VREL02.vrl"_s;
+    QTest::newRow("directory") << u"/opt/vrel"_s << QChar(u'/') << u"/opt/vrel/VREL02.vrl"_s;
+}
+
+void TestReadmeReader::dataFilePath()
+{
+    QFETCH(QString, directory);
+    QFETCH(QChar, separator);
+    QFETCH(QString, expected);
+    QCOMPARE(readme::dataFilePath(directory, separator), expected);
+}
+
+// The data file beside the program is made from the UTF-8 text at build time; what the
+// program reads from it must be that text, line for line, and nothing after it.
+void TestReadmeReader::shippedDataFile()
+{
+    QFile source(QStringLiteral(VREL_README_SOURCE));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QStringList expected = QString::fromUtf8(source.readAll()).split(u'\n');
+    QCOMPARE(expected.takeLast(), QString()); // the source ends with its last line's end
+    QVERIFY(!expected.isEmpty());
+
+    const QString data = QStringLiteral(VREL_README_DATA);
+    const auto text = readme::readReadmeFile(QFileInfo(data).absolutePath());
+    QVERIFY(text.has_value());
+    QCOMPARE(*text, expected);
+
+    QFile raw(data);
+    QVERIFY(raw.open(QIODevice::ReadOnly));
+    const QByteArray bytes = raw.readAll();
+    QVERIFY(bytes.endsWith("\r\nzeqa\r\n"));
+    QCOMPARE(bytes.count('\r'), qsizetype(expected.size() + 1));
+    QCOMPARE(bytes.count("\r\n"), bytes.count('\r'));
+    QCOMPARE(bytes.count('\n'), bytes.count('\r'));
+    QVERIFY(!bytes.contains("\xef\xbf\xbd")); // no UTF-8 slipped through
+}
