@@ -333,6 +333,7 @@ void TestMainWindow::oddNamesStillListed()
                                          u"y?z   .txt  6 00-01-01 00:00:00"_s}));
     QCOMPARE(Module1::gTotalBytes, 11);
     QVERIFY(g_boxes->shown().isEmpty());
+    fixtures::removeRawFile(dir.path(), QByteArray("x\xFF.txt"));
 }
 
 void TestMainWindow::driveChoice()

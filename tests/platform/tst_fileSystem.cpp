@@ -114,6 +114,7 @@ void TestFileSystem::oddNamesKeepOneLineAndTheirBytes()
     QVERIFY(facts);
     QCOMPARE(facts->size, 7);
     QCOMPARE(files->at(1).name, u"two?lines.txt"_s);
+    fixtures::removeRawFile(dir.path(), invalid);
 }
 
 void TestFileSystem::unreadableDirectoryGivesNothing()

@@ -35,6 +35,14 @@ void makeRawFile(const QString &dir, const QByteArray &rawName, qint64 size, con
 #endif
 }
 
+void removeRawFile(const QString &dir, const QByteArray &rawName)
+{
+    QFile::remove(QFile::decodeName(QFile::encodeName(dir) + '/' + rawName));
+#ifndef Q_OS_WIN
+    ::unlink((QFile::encodeName(dir) + '/' + rawName).constData());
+#endif
+}
+
 QDateTime localTime(int year, int month, int day, int hour, int minute, int second)
 {
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second));

@@ -13,6 +13,9 @@ void makeFile(const QString &dir, const QString &name, qint64 size, const QDateT
 // The same with a name given as raw bytes, which need not be valid UTF-8.
 void makeRawFile(const QString &dir, const QByteArray &rawName, qint64 size, const QDateTime &modified);
 
+// Removes such a file again: a temporary directory cannot remove a name it cannot decode.
+void removeRawFile(const QString &dir, const QByteArray &rawName);
+
 QDateTime localTime(int year, int month, int day, int hour, int minute, int second);
 
 // Whether this process can be kept out of a file by its permissions (not when running as root).
