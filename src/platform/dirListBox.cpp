@@ -56,7 +56,7 @@ void DirListBox::fill(const QStringList &subdirectories)
         if (d.isRoot() || !d.cdUp())
             break;
     }
-    int depth = 0;
+    qsizetype depth = 0;
     for (const QString &dir : std::as_const(chain)) {
         const QString label = depth == 0 ? dir : QDir(dir).dirName();
         auto *item = new QListWidgetItem(openIcon, QString(depth * 2, u' ') + label, this);

@@ -11,7 +11,9 @@ MessageBoxService *g_service = nullptr;
 MessageBoxService &service()
 {
     static QtMessageBoxService qtService;
-    return g_service ? *g_service : qtService;
+    if (g_service)
+        return *g_service;
+    return qtService;
 }
 
 } // namespace
