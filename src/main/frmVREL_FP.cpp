@@ -213,6 +213,21 @@ void frmVREL_FP::showEvent(QShowEvent *event)
     Form_Resize();
 }
 
+void frmVREL_FP::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    fitToFrame();
+}
+
+void frmVREL_FP::fitToFrame()
+{
+    // The window manager tells the size of its frame only after the window is up; the outer
+    // size is fixed, so the client area gives way once it is known. A plain drag keeps the
+    // frame as it was and is left alone.
+    if (isVisible() && frameGeometry().size() - geometry().size() != m_decorations)
+        Form_Resize();
+}
+
 void frmVREL_FP::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
@@ -224,16 +239,18 @@ void frmVREL_FP::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         Form_Resize();
+    else if (event->type() == QEvent::ActivationChange)
+        fitToFrame();
 }
 
 void frmVREL_FP::Form_Resize()
 {
     if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) && isVisible()) {
         // Outer size: the decorations the window manager adds come off the client area.
-        const QSize decorations = frameGeometry().size() - geometry().size();
+        m_decorations = frameGeometry().size() - geometry().size();
         const QSize client = QSize(platform::twipsToPixelsX(kOuterWidthTwips, this),
                                    platform::twipsToPixelsY(kOuterHeightTwips, this))
-                             - decorations;
+                             - m_decorations;
         if (size() != client)
             resize(client);
         if (const QScreen *s = screen()) {

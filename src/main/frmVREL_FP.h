@@ -77,14 +77,17 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();
     void Form_Resize();
+    void fitToFrame();
     void createControls();
     void createMenus();
     void refuseBuild();
 
     listing::FactsReader m_readFacts = platform::readFileFacts;
+    QSize m_decorations;
 };

@@ -36,19 +36,48 @@ gone() {
 }
 keys() { xdotool windowfocus --sync "$main" 2>/dev/null || true; xdotool key --delay 50 "$@"; }
 
+# A window manager, as on a desktop: it adds the frame that the outer size includes.
+openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+trap 'kill $wm 2>/dev/null; cleanup' EXIT
+sleep 1
+
 "$program" &
 pid=$!
 main=$(window "^VREL's File Print\$") || fail "no main window"
 
-# Fixed size, centred on the screen (the screen here is 1280 x 1024).
-eval "$(xdotool getwindowgeometry --shell "$main")"
 read -r sw sh < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
 dpi=96 # Qt's logical DPI on an X display that sets no Xft.dpi, as Xvfb does not
 ew=$(( (8800 * dpi + 720) / 1440 )); eh=$(( (7000 * dpi + 720) / 1440 ))
-[ "$WIDTH" -eq "$ew" ] && [ "$HEIGHT" -eq "$eh" ] || fail "window is ${WIDTH}x${HEIGHT}, wanted ${ew}x${eh}"
-[ $(( X - (sw - WIDTH) / 2 )) -ge -1 ] && [ $(( X - (sw - WIDTH) / 2 )) -le 1 ] || fail "not centred across: x=$X"
-[ $(( Y - (sh - HEIGHT) / 2 )) -ge -1 ] && [ $(( Y - (sh - HEIGHT) / 2 )) -le 1 ] || fail "not centred down: y=$Y"
-echo "ok - main window ${WIDTH}x${HEIGHT} at $X,$Y"
+
+# The outer rectangle: the client window grown by the frame the window manager reports.
+outer() {
+  local x y w h l r t b
+  read -r x y w h < <(xwininfo -id "$main" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+    /^  Width/ {w=$NF} /^  Height/ {h=$NF} END {print x, y, w, h}')
+  read -r l r t b < <(xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  echo $(( x - ${l:-0} )) $(( y - ${t:-0} )) $(( w + ${l:-0} + ${r:-0} )) $(( h + ${t:-0} + ${b:-0} ))
+}
+centred() {
+  local X Y W H
+  read -r X Y W H < <(outer)
+  [ "$W" -eq "$ew" ] && [ "$H" -eq "$eh" ] || return 1
+  [ $(( X - (sw - W) / 2 )) -ge -1 ] && [ $(( X - (sw - W) / 2 )) -le 1 ] || return 1
+  [ $(( Y - (sh - H) / 2 )) -ge -1 ] && [ $(( Y - (sh - H) / 2 )) -le 1 ]
+}
+settle() { for _ in $(seq 30); do "$@" && return 0; sleep 0.1; done; return 1; }
+
+settle centred || fail "main window is $(outer), wanted ${ew}x${eh} in the middle of ${sw}x${sh}"
+echo "ok - main window ${ew}x${eh} outside, frame included, centred"
+
+# A dragged border springs back; a dragged title bar leaves the window where it was put.
+xdotool windowsize "$main" 300 200
+settle centred || fail "after a resize the window is $(outer)"
+xdotool windowmove "$main" 20 30
+sleep 0.5
+read -r X Y _ < <(outer)
+[ "$X" -ne $(( (sw - ew) / 2 )) ] || fail "a moved window jumped back to the centre"
+echo "ok - resize springs back, a move stays"
 
 # A second copy leaves at once and shows nothing.
 timeout 10 "$program" || fail "second copy did not leave quietly"
@@ -78,4 +107,4 @@ kill -0 "$pid" 2>/dev/null && fail "Ctrl+X did not end the program"
 wait "$pid" || fail "the program ended with an error"
 pid=
 echo "ok - Ctrl+X ends the program"
-echo "5 passed, 0 failed"
+echo "6 passed, 0 failed"
