@@ -17,6 +17,13 @@ bool CommonDialog::ShowPrinter()
     return platform::showPrinterDialog(m_window, m_printer);
 }
 
+platform::LinePrinter &CommonDialog::linePrinter()
+{
+    if (m_linePrinter)
+        return *m_linePrinter;
+    return m_qtLinePrinter;
+}
+
 CommonDialog &commonDialog(frmVREL_FP &window)
 {
     if (auto *existing = window.findChild<CommonDialog *>(QString(), Qt::FindDirectChildrenOnly))

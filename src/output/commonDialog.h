@@ -24,7 +24,7 @@ public:
     bool ShowPrinter();
 
     QPrinter &printer() { return m_printer; }
-    platform::LinePrinter &linePrinter() { return m_linePrinter ? *m_linePrinter : m_qtLinePrinter; }
+    platform::LinePrinter &linePrinter();
     // Tests print through a printer of their own; nullptr goes back to the real one.
     void setLinePrinter(platform::LinePrinter *linePrinter) { m_linePrinter = linePrinter; }
 

@@ -11,6 +11,8 @@
 #include <QComboBox>
 #include <QListWidget>
 
+#include <utility>
+
 namespace output {
 
 namespace {

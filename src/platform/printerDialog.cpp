@@ -11,7 +11,9 @@ PrinterDialogService *g_service = nullptr;
 PrinterDialogService &service()
 {
     static QtPrinterDialogService qtService;
-    return g_service ? *g_service : qtService;
+    if (g_service)
+        return *g_service;
+    return qtService;
 }
 
 } // namespace
