@@ -1,4 +1,5 @@
 #include "main/frmVREL_FP.h"
+#include "output/printFileList.h"
 #include "platform/singleCopy.h"
 #include "platform/translation.h"
 #include "readme/readmeOpener.h"
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
 
     frmVREL_FP window;
     readme::attachReadme(window);
+    output::attachPrinting(window);
     window.show();
     return QApplication::exec();
 }

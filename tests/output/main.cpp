@@ -1,0 +1,12 @@
+#include "testMain.h"
+#include "tst_output.h"
+
+#include <QTemporaryDir>
+
+int main(int argc, char *argv[])
+{
+    // Every printer this run looks up is on its own print server, never on the machine's.
+    QTemporaryDir printServer;
+    TestPrintServer::useDirectory(printServer.path());
+    return runTests<TestListingLayout, TestPrintFileList, TestPrintServer>(argc, argv);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QProcess>
+#include <QString>
+
+class TestListingLayout : public QObject
+{
+    Q_OBJECT
+private slots:
+    void header_data();
+    void header();
+    void totalLine_data();
+    void totalLine();
+};
+
+class TestPrintFileList : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void printsListing();
+    void columnsLineUpOnPaper();
+    void buttonAndMenuPrintTheSame();
+    void longListRunsOverPages();
+    void emptyList();
+    void cancelledDialog();
+    void printerFailingMidJob();
+    void totalWiderThanColumns();
+};
+
+class TestPrintServer : public QObject
+{
+    Q_OBJECT
+public:
+    // Points this process's printing at a server of its own in `directory`; call before any
+    // printer is looked up.
+    static void useDirectory(const QString &directory);
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void printsToQueue();
+
+private:
+    QProcess m_cupsd;
+};
