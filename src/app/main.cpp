@@ -1,4 +1,5 @@
 #include "main/frmVREL_FP.h"
+#include "output/exportFileList.h"
 #include "platform/singleCopy.h"
 #include "platform/translation.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
         return 0;
 
     frmVREL_FP window;
+    output::attachExport(window);
     window.show();
     return QApplication::exec();
 }
