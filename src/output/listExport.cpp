@@ -27,30 +27,52 @@ QStringList txtFileLines(const ExportedList &list)
     return out;
 }
 
+namespace {
+
+void appendField(QString &record, const QString &field)
+{
+    record += u'"';
+    if (field.contains(u'"')) {
+        QString doubled = field;
+        record += doubled.replace(u'"', QStringLiteral("\"\""));
+    } else {
+        record += field;
+    }
+    record += u'"';
+}
+
+} // namespace
+
 QString csvRecord(const QStringList &fields)
 {
     QString record;
-    for (const QString &field : fields) {
-        if (!record.isEmpty())
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
             record += u',';
-        record += u'"';
-        for (const QChar c : field) {
-            if (c == u'"')
-                record += u'"';
-            record += c;
-        }
-        record += u'"';
+        appendField(record, fields[i]);
     }
     return record;
 }
 
 QStringList csvFileLines(const ExportedList &list)
 {
+    static const QString missing;
+    const auto entry = [](const QStringList &values, qsizetype i) -> const QString & {
+        return i < values.size() ? values[i] : missing;
+    };
     QStringList out;
     out.reserve(list.lines.size());
     for (qsizetype i = 0; i < list.lines.size(); ++i) {
-        out.append(csvRecord({list.names.value(i), list.extensions.value(i), list.runningTotals.value(i),
-                              list.dates.value(i), list.times.value(i)}));
+        const QString *fields[] = {&entry(list.names, i), &entry(list.extensions, i), &entry(list.runningTotals, i),
+                                   &entry(list.dates, i), &entry(list.times, i)};
+        QString record;
+        record.reserve(fields[0]->size() + fields[1]->size() + fields[2]->size() + 30);
+        for (const QString *field : fields) {
+            if (!record.isEmpty())
+                record += u',';
+            appendField(record, *field);
+        }
+        out.append(record);
     }
     return out;
 }

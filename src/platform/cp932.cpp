@@ -95,9 +95,6 @@ Converter &decoder()
 
 QByteArray toCp932(QStringView text)
 {
-    QByteArray out;
-    out.reserve(text.size() * 2);
-    qsizetype i = 0;
     bool asciiOnly = true;
     for (const QChar c : text) {
         if (c.unicode() >= 0x80) {
@@ -105,14 +102,14 @@ QByteArray toCp932(QStringView text)
             break;
         }
     }
-    if (asciiOnly) {
-        for (const QChar c : text)
-            out.append(char(c.unicode()));
-        return out;
-    }
+    if (asciiOnly)
+        return text.toLatin1();
     Converter &conv = encoder();
     if (!conv.isValid())
         return text.toLatin1();
+    QByteArray out;
+    out.reserve(text.size() * 2);
+    qsizetype i = 0;
     while (i < text.size()) {
         const char *in = reinterpret_cast<const char *>(text.utf16() + i);
         size_t inLeft = size_t(text.size() - i) * 2;

@@ -25,13 +25,29 @@ bool TextFileWriter::open()
     return false;
 }
 
+namespace {
+// One large write costs far less than one small write per line.
+constexpr qsizetype kChunkBytes = qsizetype(64) * 1024;
+} // namespace
+
 void TextFileWriter::writeLine(QStringView line)
 {
     if (!m_error.isEmpty() || !m_file.isOpen())
         return;
-    const QByteArray bytes = textFileLine(line);
-    if (m_file.write(bytes) != bytes.size())
+    m_pending += textFileLine(line);
+    if (m_pending.size() >= kChunkBytes)
+        writePending();
+}
+
+bool TextFileWriter::writePending()
+{
+    if (m_pending.isEmpty())
+        return true;
+    const bool written = m_file.write(m_pending) == m_pending.size();
+    m_pending.clear();
+    if (!written)
         m_error = m_file.errorString();
+    return written;
 }
 
 bool TextFileWriter::commit()
@@ -41,8 +57,8 @@ bool TextFileWriter::commit()
             m_error = m_file.errorString();
         return false;
     }
-    // A write that failed while still in the buffer shows only here.
-    if (m_error.isEmpty() && !m_file.flush())
+    // A write that failed while still in a buffer shows only here.
+    if (m_error.isEmpty() && writePending() && !m_file.flush())
         m_error = m_file.errorString();
     if (!m_error.isEmpty()) {
         m_file.cancelWriting();

@@ -28,7 +28,10 @@ public:
     QString errorString() const { return m_error; }
 
 private:
+    bool writePending();
+
     QSaveFile m_file;
+    QByteArray m_pending;
     QString m_error;
 };
 
