@@ -43,13 +43,15 @@ void appendField(QString &record, const QString &field)
 
 } // namespace
 
-QString csvRecord(const QStringList &fields)
+QString csvRecord(const QString &name, const QString &extension, const QString &runningTotal, const QString &date,
+                  const QString &time)
 {
     QString record;
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            record += u',';
-        appendField(record, fields[i]);
+    record.reserve(name.size() + extension.size() + runningTotal.size() + date.size() + time.size() + 14);
+    appendField(record, name);
+    for (const QString *field : {&extension, &runningTotal, &date, &time}) {
+        record += u',';
+        appendField(record, *field);
     }
     return record;
 }
@@ -63,16 +65,8 @@ QStringList csvFileLines(const ExportedList &list)
     QStringList out;
     out.reserve(list.lines.size());
     for (qsizetype i = 0; i < list.lines.size(); ++i) {
-        const QString *fields[] = {&entry(list.names, i), &entry(list.extensions, i), &entry(list.runningTotals, i),
-                                   &entry(list.dates, i), &entry(list.times, i)};
-        QString record;
-        record.reserve(fields[0]->size() + fields[1]->size() + fields[2]->size() + 30);
-        for (const QString *field : fields) {
-            if (!record.isEmpty())
-                record += u',';
-            appendField(record, *field);
-        }
-        out.append(record);
+        out.append(csvRecord(entry(list.names, i), entry(list.extensions, i), entry(list.runningTotals, i),
+                             entry(list.dates, i), entry(list.times, i)));
     }
     return out;
 }

@@ -37,7 +37,8 @@ QStringList txtFileLines(const ExportedList &list);
 
 // Every field in double quotes, comma-separated; a double quote inside a field is doubled,
 // since a file name may hold one and would otherwise end its field early.
-QString csvRecord(const QStringList &fields);
+QString csvRecord(const QString &name, const QString &extension, const QString &runningTotal, const QString &date,
+                  const QString &time);
 
 // One record per line: name part, extension part, running total, date, time.
 QStringList csvFileLines(const ExportedList &list);

@@ -3,5 +3,5 @@
 
 int main(int argc, char *argv[])
 {
-    return runTests<TestCp932, TestPaths, TestFormat, TestFileSystem, TestControls, TestTextFileWriter>(argc, argv);
+    return runTests<TestCp932, TestPaths, TestFormat, TestFileSystem, TestControls>(argc, argv);
 }

@@ -54,12 +54,3 @@ private slots:
     void messageBoxSpeaksJapanese();
     void twipsFollowTheScreen();
 };
-
-class TestTextFileWriter : public QObject
-{
-    Q_OBJECT
-private slots:
-    void linesInCp932WithCrLf();
-    void abandonedWriteKeepsEarlierFile();
-    void failureGivesTheReason();
-};
