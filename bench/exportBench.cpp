@@ -120,7 +120,7 @@ int main(int argc, char *argv[])
         const QString listFile = listed + u'/' + format.fileName;
         const qint64 size = QFileInfo(listFile).size();
         const auto format_ = format.option == window.Option1 ? output::ListFormat::Txt : output::ListFormat::Csv;
-        if (!writeIconvInput(output::listFileLines(format_, output::exportedList(window)), size,
+        if (!writeIconvInput(output::listFileLines(format_, output::exportedList(window, format_)), size,
                              work + u"/iconv-"_s + QLatin1StringView(format.label) + u".txt"_s))
             return 1;
         std::printf("%s %.3f %lld\n", format.label, median(times), static_cast<long long>(size));

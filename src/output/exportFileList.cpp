@@ -25,20 +25,25 @@ QString confirmationText(ListFormat format)
 
 } // namespace
 
-ExportedList exportedList(const frmVREL_FP &window)
+ExportedList exportedList(const frmVREL_FP &window, ListFormat format)
 {
     ExportedList list;
     list.directory = window.Dir1->path();
     list.pattern = window.Combo1->currentText();
-    const int count = window.List1->count();
-    list.lines.reserve(count);
-    for (int i = 0; i < count; ++i)
-        list.lines.append(window.List1->item(i)->text());
     list.totalBytes = Module1::gTotalBytes;
     list.nameWidth = Module1::gNameWidth;
     list.extWidth = Module1::gExtWidth;
     list.sizeWidth = Module1::gSizeWidth;
+    const int count = window.List1->count();
+    if (format == ListFormat::Txt) {
+        list.lines.reserve(count);
+        for (int i = 0; i < count; ++i)
+            list.lines.append(window.List1->item(i)->text());
+        return list;
+    }
     const int entries = std::min(count, Module1::kMaxEntries);
+    for (QStringList *values : {&list.names, &list.extensions, &list.runningTotals, &list.dates, &list.times})
+        values->reserve(entries);
     for (int k = 1; k <= entries; ++k) {
         list.names.append(Module1::gFileName[k]);
         list.extensions.append(Module1::gFileExt[k]);
@@ -61,7 +66,7 @@ void ExportFileList(frmVREL_FP &window)
         != platform::Answer::Ok)
         return;
 
-    const ExportedList list = exportedList(window);
+    const ExportedList list = exportedList(window, format);
     const QString path = QDir::toNativeSeparators(listFilePath(list.directory, format));
     QString reason;
     if (!platform::writeTextFile(path, listFileLines(format, list), &reason)) {

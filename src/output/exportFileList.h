@@ -6,8 +6,9 @@ class frmVREL_FP;
 
 namespace output {
 
-// The list and values as the window holds them at this moment.
-ExportedList exportedList(const frmVREL_FP &window);
+// What `format` reads of the window at this moment: the lines for TXT, the per-file values
+// of the list's files for CSV.
+ExportedList exportedList(const frmVREL_FP &window, ListFormat format);
 
 // The export command: asks, writes VREL_FILE_LIST.TXT or .CSV into the listed directory,
 // and says how it went. An earlier file of that name survives any failure untouched.

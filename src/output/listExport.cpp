@@ -63,9 +63,9 @@ QStringList csvFileLines(const ExportedList &list)
         return i < values.size() ? values[i] : missing;
     };
     QStringList out;
-    out.reserve(list.lines.size());
-    for (qsizetype i = 0; i < list.lines.size(); ++i) {
-        out.append(csvRecord(entry(list.names, i), entry(list.extensions, i), entry(list.runningTotals, i),
+    out.reserve(list.names.size());
+    for (qsizetype i = 0; i < list.names.size(); ++i) {
+        out.append(csvRecord(list.names[i], entry(list.extensions, i), entry(list.runningTotals, i),
                              entry(list.dates, i), entry(list.times, i)));
     }
     return out;

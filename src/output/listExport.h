@@ -15,7 +15,8 @@ QString listFileName(ListFormat format);
 QString listFilePath(const QString &directory, ListFormat format);
 
 // What an export reads at the click: the directory and pattern as the window shows them, and
-// the lines and values the last list build left. Entry i of each per-file list belongs to line i.
+// the lines and values the last list build left. Entry i of each per-file list belongs to line i;
+// the TXT file reads the lines, the CSV file one record per entry of `names`.
 struct ExportedList
 {
     QString directory;

@@ -95,14 +95,12 @@ Converter &decoder()
 
 QByteArray toCp932(QStringView text)
 {
-    bool asciiOnly = true;
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80) {
-            asciiOnly = false;
-            break;
-        }
-    }
-    if (asciiOnly)
+    // Most texts are plain ASCII, which code page 932 keeps as it is. No early exit, so that
+    // the compiler can test many characters at once.
+    char16_t bits = 0;
+    for (const QChar c : text)
+        bits |= c.unicode();
+    if (bits < 0x80)
         return text.toLatin1();
     Converter &conv = encoder();
     if (!conv.isValid())
