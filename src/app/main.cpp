@@ -1,4 +1,5 @@
 #include "main/frmVREL_FP.h"
+#include "output/exportFileList.h"
 #include "output/printFileList.h"
 #include "platform/singleCopy.h"
 #include "platform/translation.h"
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     frmVREL_FP window;
     readme::attachReadme(window);
     output::attachPrinting(window);
+    output::attachExport(window);
     window.show();
     return QApplication::exec();
 }

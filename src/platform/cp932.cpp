@@ -95,24 +95,19 @@ Converter &decoder()
 
 QByteArray toCp932(QStringView text)
 {
-    QByteArray out;
-    out.reserve(text.size() * 2);
-    qsizetype i = 0;
-    bool asciiOnly = true;
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80) {
-            asciiOnly = false;
-            break;
-        }
-    }
-    if (asciiOnly) {
-        for (const QChar c : text)
-            out.append(char(c.unicode()));
-        return out;
-    }
+    // Most texts are plain ASCII, which code page 932 keeps as it is. No early exit, so that
+    // the compiler can test many characters at once.
+    char16_t bits = 0;
+    for (const QChar c : text)
+        bits |= c.unicode();
+    if (bits < 0x80)
+        return text.toLatin1();
     Converter &conv = encoder();
     if (!conv.isValid())
         return text.toLatin1();
+    QByteArray out;
+    out.reserve(text.size() * 2);
+    qsizetype i = 0;
     while (i < text.size()) {
         const char *in = reinterpret_cast<const char *>(text.utf16() + i);
         size_t inLeft = size_t(text.size() - i) * 2;

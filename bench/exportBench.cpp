@@ -1,0 +1,130 @@
+// Times the export command on a list of 9,999 files, as a person would run it: the real
+// window, the real list build and the real write into the listed directory.
+//
+// Usage: bench_export WORKDIR RUNS
+// Prints, per format, "FORMAT median-ms bytes", and leaves WORKDIR/iconv-FORMAT.txt: UTF-8
+// text of the same byte size, for the plain tool it is measured against.
+
+#include "main/frmVREL_FP.h"
+#include "output/exportFileList.h"
+#include "output/listExport.h"
+#include "platform/dirListBox.h"
+#include "platform/messageBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRadioButton>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kFiles = 9999;
+
+class AlwaysOk final : public platform::MessageBoxService
+{
+public:
+    platform::Answer ask(QWidget *, const platform::Message &) override { return platform::Answer::Ok; }
+};
+
+// Mostly plain names, every tenth one in kanji, sizes over several column widths.
+bool makeFiles(const QString &dir)
+{
+    const QDateTime base(QDate(1997, 10, 21), QTime(9, 5, 0));
+    for (int i = 0; i < kFiles; ++i) {
+        const QString name = i % 10 == 0 ? u"資料%1.doc"_s.arg(i, 4, 10, QChar(u'0'))
+                                         : u"report%1.txt"_s.arg(i, 4, 10, QChar(u'0'));
+        QFile f(dir + u'/' + name);
+        if (!f.open(QIODevice::WriteOnly) || !f.resize(qint64(i) * 37 % 100000)
+            || !f.setFileTime(base.addSecs(qint64(i) * 61), QFileDevice::FileModificationTime))
+            return false;
+    }
+    return true;
+}
+
+// The same lines in UTF-8, cut or padded with ASCII to exactly `size` bytes.
+bool writeIconvInput(const QStringList &lines, qint64 size, const QString &target)
+{
+    QByteArray text;
+    for (const QString &line : lines) {
+        const QByteArray next = line.toUtf8() + "\r\n";
+        if (text.size() + next.size() > size)
+            break;
+        text += next;
+    }
+    text += QByteArray(size - text.size(), 'x');
+    QFile out(target);
+    return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: bench_export WORKDIR RUNS\n");
+        return 2;
+    }
+    const QString &work = args.at(1);
+    const int runs = std::max(1, args.at(2).toInt());
+    const QString listed = work + u"/listed"_s;
+    if (!QDir().mkpath(listed) || !makeFiles(listed)) {
+        std::fprintf(stderr, "bench_export: cannot make the listed files in %s\n", qPrintable(listed));
+        return 1;
+    }
+
+    AlwaysOk ok;
+    platform::setMessageBoxService(&ok);
+    frmVREL_FP window;
+    output::attachExport(window);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    window.Dir1->setPath(listed);
+    if (window.List1->count() != kFiles) {
+        std::fprintf(stderr, "bench_export: listed %d files, not %d\n", window.List1->count(), kFiles);
+        return 1;
+    }
+
+    const struct
+    {
+        QRadioButton *option;
+        const char *label;
+        QString fileName;
+    } formats[] = {{window.Option1, "TXT", u"VREL_FILE_LIST.TXT"_s}, {window.Option2, "CSV", u"VREL_FILE_LIST.CSV"_s}};
+    for (const auto &format : formats) {
+        format.option->setChecked(true);
+        QList<double> times;
+        for (int i = 0; i < runs; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            output::ExportFileList(window);
+            times.append(double(timer.nsecsElapsed()) / 1e6);
+        }
+        const QString listFile = listed + u'/' + format.fileName;
+        const qint64 size = QFileInfo(listFile).size();
+        const auto format_ = format.option == window.Option1 ? output::ListFormat::Txt : output::ListFormat::Csv;
+        if (!writeIconvInput(output::listFileLines(format_, output::exportedList(window, format_)), size,
+                             work + u"/iconv-"_s + QLatin1StringView(format.label) + u".txt"_s))
+            return 1;
+        std::printf("%s %.3f %lld\n", format.label, median(times), static_cast<long long>(size));
+    }
+    platform::setMessageBoxService(nullptr);
+    return 0;
+}
