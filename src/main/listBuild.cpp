@@ -32,7 +32,13 @@ std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, c
 {
     const QString prefix = platform::directoryPrefix(directory);
     const QByteArray nativePrefix = platform::nativePath(prefix) + platform::nativePath(QString(platform::nativeSeparator()));
-    const auto pathOf = [&](const platform::ListedFile &f) { return nativePrefix + f.nativeName; };
+    // One buffer for every path: the prefix stays, only the name after it changes.
+    QByteArray pathBuffer = nativePrefix;
+    const auto pathOf = [&](const platform::ListedFile &f) -> const QByteArray & {
+        pathBuffer.truncate(nativePrefix.size());
+        pathBuffer += f.nativeName;
+        return pathBuffer;
+    };
     const auto shownPathOf = [&](const platform::ListedFile &f) {
         return platform::pathInDirectory(directory, f.name);
     };

@@ -1,5 +1,7 @@
 #include "cp932.h"
 
+#include <algorithm>
+
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 #else
@@ -147,6 +149,9 @@ QString fromCp932(QByteArrayView bytes)
 
 int displayCells(QStringView text)
 {
+    // Most names are plain ASCII: one cell a character, no conversion needed.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return int(text.size());
     return int(toCp932(text).size());
 }
 

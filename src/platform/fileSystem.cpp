@@ -107,11 +107,11 @@ bool matchesPattern(const QString &name, const QString &patterns)
 
 QString displayName(const QString &name)
 {
+    const auto isControl = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; };
+    if (std::none_of(name.cbegin(), name.cend(), isControl))
+        return name;
     QString shown = name;
-    for (QChar &c : shown) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = u'?';
-    }
+    std::replace_if(shown.begin(), shown.end(), isControl, QChar(u'?'));
     return shown;
 }
 
