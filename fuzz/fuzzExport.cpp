@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(txt[0] == u"VREL's file print ");
     FUZZ_CHECK(txt[1] == output::listingRule() && txt[4] == txt[1] && txt[txt.size() - 2] == txt[1]);
     const QString total = txt.last();
-    FUZZ_CHECK(total.startsWith(u"Total(" + QString::number(list.lines.size()) + u')'));
+    FUZZ_CHECK(total.startsWith(QStringLiteral("Total(") + QString::number(list.lines.size()) + u')'));
     // The total's last digit under the last cell of the columns, or the texts meet with no gap.
     FUZZ_CHECK(total.endsWith(platform::formatNumber(list.totalBytes)));
     FUZZ_CHECK(total.size() >= qsizetype(list.nameWidth) + list.extWidth + list.sizeWidth);
