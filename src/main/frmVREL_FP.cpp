@@ -263,6 +263,17 @@ void frmVREL_FP::Form_Resize()
     Module1::gFileLimit = kFileLimit;
 }
 
+frmVREL_FP::~frmVREL_FP()
+{
+    // QWidget's destructor still hides the window after this one has run, and the pattern box
+    // takes losing the focus as a choice of the pattern typed into it: its handler would run a
+    // list build in a window that is half gone. Nothing of the controls reaches us from here on.
+    for (QObject *control : findChildren<QObject *>()) {
+        control->disconnect(this);
+        control->removeEventFilter(this);
+    }
+}
+
 bool frmVREL_FP::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Combo1 || watched == Combo1->lineEdit()) {

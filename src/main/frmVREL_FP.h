@@ -28,6 +28,7 @@ class frmVREL_FP : public QMainWindow
 
 public:
     explicit frmVREL_FP(QWidget *parent = nullptr);
+    ~frmVREL_FP() override;
 
     static QString caption();
     static QStringList patterns();

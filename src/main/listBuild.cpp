@@ -66,7 +66,11 @@ std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, c
         const auto facts = readFacts(pathOf(files[i]));
         if (!facts)
             return UnreadableFile{shownPathOf(files[i])};
-        list.totalBytes += facts->size;
+        // Sparse files on tmpfs or XFS may each claim up to 2^63 - 1 bytes, and a total past
+        // 64 bits would wrap to a negative one; a size that cannot be summed is refused as one
+        // that cannot be read, rather than shown wrong.
+        if (qAddOverflow(list.totalBytes, facts->size, &list.totalBytes))
+            return UnreadableFile{shownPathOf(files[i])};
 
         // Only a file that grew between the passes can outgrow its column; keep its last digits.
         const QString size = sizeText(facts->size);

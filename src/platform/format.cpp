@@ -1,5 +1,6 @@
 #include "format.h"
 
+#include <cstdlib>
 #include <iterator>
 
 namespace platform {
@@ -33,7 +34,9 @@ QString formatDateTime(const QDateTime &time)
 QString formatDateTime(QDate d, QTime t)
 {
     // Built by hand: the locale-aware formatter costs more than the whole stat of a file.
-    const int fields[6] = {d.year() % 100, d.month(), d.day(), t.hour(), t.minute(), t.second()};
+    // A year before the common era (tmpfs keeps such times) has a negative remainder, which
+    // would put a sign and stray characters into the column; its last two digits serve.
+    const int fields[6] = {std::abs(d.year() % 100), d.month(), d.day(), t.hour(), t.minute(), t.second()};
     const char16_t separators[6] = {u'-', u'-', u' ', u':', u':', 0};
     QString text(17, Qt::Uninitialized);
     QChar *out = text.data();

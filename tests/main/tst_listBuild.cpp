@@ -2,10 +2,14 @@
 
 #include "fixtures.h"
 #include "main/listBuild.h"
+#include "tmpfsMount.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <limits>
 
 using namespace Qt::StringLiterals;
 using listing::FileList;
@@ -173,4 +177,25 @@ void TestListBuild::fileGrowingBetweenPassesKeepsItsColumn()
     QCOMPARE(list.sizeWidth, 3);
     QCOMPARE(list.lines.at(0), u"a     .txt456 20-01-01 00:00:00"_s);
     QCOMPARE(list.totalBytes, 123456);
+}
+
+void TestListBuild::totalBeyond64BitsIsRefused()
+{
+    // tmpfs lets a sparse file claim 2^63 - 1 bytes; two of them make a total no 64-bit count holds.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    TmpfsMount mount(dir.path());
+    if (!mount.isMounted())
+        QSKIP(qPrintable(u"mounting a tmpfs was refused: "_s + mount.error()));
+    for (const QString &name : {u"a.img"_s, u"b.img"_s, u"c.img"_s}) {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.resize(name == u"c.img"_s ? 1 : std::numeric_limits<qint64>::max()));
+    }
+    const auto files = platform::listFiles(dir.path(), u"*.*"_s);
+    QVERIFY(files);
+    const auto built = listing::buildFileList(dir.path(), *files);
+    const auto *refused = std::get_if<listing::UnreadableFile>(&built);
+    QVERIFY(refused);
+    QCOMPARE(refused->path, QDir::toNativeSeparators(dir.filePath(u"b.img"_s)));
 }

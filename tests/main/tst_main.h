@@ -14,6 +14,7 @@ private slots:
     void hugeFilesAndTotals();
     void fileVanishingBetweenPassesIsReported();
     void fileGrowingBetweenPassesKeepsItsColumn();
+    void totalBeyond64BitsIsRefused();
 };
 
 class TestMainWindow : public QObject
@@ -36,4 +37,5 @@ private slots:
     void menuShortcutsBeatThePatternBox();
     void versionMessage();
     void secondCopyLeavesSilently();
+    void closingRunsNoHandler();
 };

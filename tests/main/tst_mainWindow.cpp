@@ -449,3 +449,24 @@ void TestMainWindow::secondCopyLeavesSilently()
     third.kill();
     third.waitForFinished();
 }
+
+void TestMainWindow::closingRunsNoHandler()
+{
+    // The pattern box takes losing the focus as a choice of the pattern typed into it; when the
+    // window goes away with a pattern typed and not yet entered, no list build may run in it.
+    QTemporaryDir dir;
+    fixtures::makeFile(dir.path(), u"a.txt"_s, 1, fixtures::localTime(2000, 1, 1, 0, 0, 0));
+    auto w = shownWindow();
+    w->Dir1->setPath(dir.path());
+    bool closing = false;
+    int buildsWhileClosing = 0;
+    w->setFactsReader([&](const QByteArray &path) {
+        buildsWhileClosing += closing ? 1 : 0;
+        return platform::readFileFacts(path);
+    });
+    typePattern(*w, u"*.txt"_s);
+    closing = true;
+    w.reset();
+    QCOMPARE(buildsWhileClosing, 0);
+    QVERIFY(g_boxes->shown().isEmpty());
+}

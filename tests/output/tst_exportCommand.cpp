@@ -5,6 +5,7 @@
 #include "output/exportFileList.h"
 #include "platform/dirListBox.h"
 #include "scriptedMessageBox.h"
+#include "tmpfsMount.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -17,14 +18,6 @@
 #include <QTest>
 
 #include <memory>
-
-#ifdef Q_OS_LINUX
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/mount.h>
-#include <unistd.h>
-#endif
 
 using namespace Qt::StringLiterals;
 using platform::Answer;
@@ -81,54 +74,6 @@ void makeTwoTextFiles(const QString &dir)
     fixtures::makeFile(dir, u"漢字.txt"_s, 1234567, fixtures::localTime(1997, 10, 19, 7, 0, 0));
 }
 
-#ifdef Q_OS_LINUX
-// A small file system of our own on `dir`, gone again however the test ends.
-class TmpfsMount
-{
-public:
-    explicit TmpfsMount(const QString &dir) : m_dir(QFile::encodeName(dir))
-    {
-        if (::mount("tmpfs", m_dir.constData(), "tmpfs", 0, "size=64k") == 0)
-            m_mounted = true;
-        else
-            m_error = QString::fromLocal8Bit(std::strerror(errno));
-    }
-    ~TmpfsMount()
-    {
-        if (m_mounted)
-            ::umount2(m_dir.constData(), MNT_DETACH);
-    }
-    TmpfsMount(const TmpfsMount &) = delete;
-    TmpfsMount &operator=(const TmpfsMount &) = delete;
-
-    bool isMounted() const { return m_mounted; }
-    QString error() const { return m_error; }
-
-    bool makeReadOnly()
-    {
-        return ::mount(nullptr, m_dir.constData(), nullptr, MS_REMOUNT | MS_RDONLY, "size=64k") == 0;
-    }
-
-    // Fills every free block with a file of its own; returns false if the disk never filled.
-    bool fill()
-    {
-        const int fd = ::open((m_dir + "/filler").constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (fd < 0)
-            return false;
-        const QByteArray block(4096, 'x');
-        bool full = false;
-        for (int i = 0; i < 1000 && !full; ++i)
-            full = ::write(fd, block.constData(), size_t(block.size())) < 0 && errno == ENOSPC;
-        ::close(fd);
-        return full;
-    }
-
-private:
-    QByteArray m_dir;
-    bool m_mounted = false;
-    QString m_error;
-};
-#endif
 
 } // namespace
 
