@@ -114,6 +114,10 @@ void frmVREL_FP::createControls()
     // A typed pattern stays a pattern: Enter must neither grow the list nor complete the text.
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setCompleter(nullptr);
+    // The box on its own takes leaving the editor (Enter, Tab, a click elsewhere, closing the
+    // window) as picking the item whose text was typed, and reports it as a pick. A typed
+    // pattern must wait for Enter, so only picks from the list and the arrow keys remain picks.
+    QObject::disconnect(Combo1->lineEdit(), SIGNAL(editingFinished()), Combo1, nullptr);
     // Keys reach the box itself when it has the focus, or its editor when clicked into.
     Combo1->installEventFilter(this);
     Combo1->lineEdit()->installEventFilter(this);
@@ -261,17 +265,6 @@ void frmVREL_FP::Form_Resize()
         }
     }
     Module1::gFileLimit = kFileLimit;
-}
-
-frmVREL_FP::~frmVREL_FP()
-{
-    // QWidget's destructor still hides the window after this one has run, and the pattern box
-    // takes losing the focus as a choice of the pattern typed into it: its handler would run a
-    // list build in a window that is half gone. Nothing of the controls reaches us from here on.
-    for (QObject *control : findChildren<QObject *>()) {
-        control->disconnect(this);
-        control->removeEventFilter(this);
-    }
 }
 
 bool frmVREL_FP::eventFilter(QObject *watched, QEvent *event)

@@ -28,7 +28,6 @@ class frmVREL_FP : public QMainWindow
 
 public:
     explicit frmVREL_FP(QWidget *parent = nullptr);
-    ~frmVREL_FP() override;
 
     static QString caption();
     static QStringList patterns();

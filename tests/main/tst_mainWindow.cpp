@@ -180,11 +180,23 @@ void TestMainWindow::buildsFromPatternBox()
     QVERIFY(w->Dir1->setPath(dir.path())); // a change of directory builds at once
     QCOMPARE(w->List1->count(), 2);
 
-    // Typing alone builds nothing; Enter does.
+    int reads = 0;
+    w->setFactsReader([&](const QByteArray &path) {
+        ++reads;
+        return platform::readFileFacts(path);
+    });
+
+    // Typing alone builds nothing, nor does leaving the box, even with a pattern of its list.
     typePattern(*w, u"*.doc"_s);
+    QTest::keyClick(w->Combo1, Qt::Key_Tab);
+    QVERIFY(!w->Combo1->hasFocus());
+    QCOMPARE(reads, 0);
     QCOMPARE(w->List1->count(), 2);
     QCOMPARE(w->File1->pattern(), u"*.*"_s);
+    // Enter builds, once: one file read in each of the two passes.
+    w->Combo1->setFocus();
     QTest::keyClick(w->Combo1, Qt::Key_Return);
+    QCOMPARE(reads, 2);
     QCOMPARE(lines(w->List1), QStringList{u"b     .doc  200 97-10-21 09:05:03"_s});
     QCOMPARE(w->Combo1->count(), 5); // Enter did not add the typed pattern to the list
 
