@@ -69,7 +69,7 @@ void ExportFileList(frmVREL_FP &window)
     const ExportedList list = exportedList(window, format);
     const QString path = QDir::toNativeSeparators(listFilePath(list.directory, format));
     QString reason;
-    if (!platform::writeTextFile(path, listFileLines(format, list), &reason)) {
+    if (!platform::writeTextFile(path, listFileBytes(format, list), &reason)) {
         platform::messageBox(&window, QStringLiteral("ファイルリストを保存できませんでした") + u'\n' + path + u'\n' + reason,
                              platform::Buttons::Ok, platform::Icon::Exclamation);
         return;

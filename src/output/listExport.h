@@ -46,7 +46,7 @@ QStringList csvFileLines(const ExportedList &list);
 
 QStringList listFileLines(ListFormat format, const ExportedList &list);
 
-// Exactly what the file holds: code page 932, CR LF after every line.
+// Exactly what the file holds, and what an export writes: code page 932, CR LF after every line.
 QByteArray listFileBytes(ListFormat format, const ExportedList &list);
 
 } // namespace output

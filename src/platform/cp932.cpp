@@ -109,17 +109,37 @@ QByteArray toCp932(QStringView text)
         return text.toLatin1();
     QByteArray out;
     out.reserve(text.size() * 2);
+    // ASCII runs are copied as they are; only the runs between them go through the converter,
+    // which costs many times more per character.
+    const qsizetype n = text.size();
     qsizetype i = 0;
-    while (i < text.size()) {
-        const char *in = reinterpret_cast<const char *>(text.utf16() + i);
-        size_t inLeft = size_t(text.size() - i) * 2;
-        const char *start = in;
-        if (conv.convert(in, inLeft, out))
-            break;
-        i += (in - start) / 2;
-        // Skip one whole character, a surrogate pair included, and stand "?" in for it.
-        i += (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
-        out.append('?');
+    while (i < n) {
+        qsizetype asciiEnd = i;
+        while (asciiEnd < n && text[asciiEnd].unicode() < 0x80)
+            ++asciiEnd;
+        if (asciiEnd > i) {
+            const qsizetype used = out.size();
+            out.resize(used + (asciiEnd - i));
+            char *dst = out.data() + used;
+            for (; i < asciiEnd; ++i)
+                *dst++ = char(text[i].unicode());
+        }
+        qsizetype end = i;
+        while (end < n && text[end].unicode() >= 0x80)
+            ++end;
+        while (i < end) {
+            const char *in = reinterpret_cast<const char *>(text.utf16() + i);
+            size_t inLeft = size_t(end - i) * 2;
+            const char *start = in;
+            if (conv.convert(in, inLeft, out)) {
+                i = end;
+                break;
+            }
+            i += (in - start) / 2;
+            // Skip one whole character, a surrogate pair included, and stand "?" in for it.
+            i += (text[i].isHighSurrogate() && i + 1 < end && text[i + 1].isLowSurrogate()) ? 2 : 1;
+            out.append('?');
+        }
     }
     return out;
 }

@@ -1,41 +1,18 @@
 #pragma once
 
-#include <QSaveFile>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 namespace platform {
 
-// One line as it stands in a text file of this program: code page 932, then CR LF.
-QByteArray textFileLine(QStringView line);
+// Lines as they stand in a text file of this program: code page 932, each line followed by
+// CR LF, the last one included.
+QByteArray textFileBytes(const QStringList &lines);
 
-// A text file written line by line that replaces the file of its name only once every line
-// has reached the disk. Until commit() succeeds, an earlier file of that name stays as it was,
-// and a failed or abandoned write leaves no temporary file behind.
-class TextFileWriter
-{
-public:
-    explicit TextFileWriter(const QString &path);
-    TextFileWriter(const TextFileWriter &) = delete;
-    TextFileWriter &operator=(const TextFileWriter &) = delete;
-
-    bool open();
-    // After the first failure the rest is ignored; commit() then reports it.
-    void writeLine(QStringView line);
-    bool commit();
-
-    // Why the last open, write or commit failed, in the system's words.
-    QString errorString() const { return m_error; }
-
-private:
-    bool writePending();
-
-    QSaveFile m_file;
-    QByteArray m_pending;
-    QString m_error;
-};
-
-// Writes all `lines` into `path` in one go; on failure returns false with the reason in `error`.
-bool writeTextFile(const QString &path, const QStringList &lines, QString *error = nullptr);
+// Writes `bytes` into `path`, replacing the file of that name only once every byte has reached
+// the disk: until then an earlier file stays as it was, and a failed write leaves no temporary
+// file behind. On failure returns false with the system's reason in `error`.
+bool writeTextFile(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 } // namespace platform
