@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QMargins>
 #include <QSize>
+
+#include <optional>
 
 class QWidget;
 
@@ -27,6 +30,10 @@ public:
     void frameMayHaveChanged();
 
 private:
+    // The frame round the window; nothing while Qt knows no sensible one.
+    std::optional<QMargins> frame() const;
+    static QSize decorations(const QMargins &frame);
+
     QWidget &m_window;
     int m_widthTwips;
     int m_heightTwips;
