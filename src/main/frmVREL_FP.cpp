@@ -21,7 +21,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 using platform::placeAt;
 
@@ -62,7 +61,9 @@ bool isEnter(const QKeyEvent *key)
 
 } // namespace
 
-frmVREL_FP::frmVREL_FP(QWidget *parent) : QMainWindow(parent)
+frmVREL_FP::frmVREL_FP(QWidget *parent)
+    : QMainWindow(parent)
+    , m_outerSize(*this, kOuterWidthTwips, kOuterHeightTwips, platform::FixedOuterSize::Border::Sizable)
 {
     setWindowTitle(caption());
     setWindowIcon(programIcon());
@@ -220,16 +221,7 @@ void frmVREL_FP::showEvent(QShowEvent *event)
 void frmVREL_FP::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
-    fitToFrame();
-}
-
-void frmVREL_FP::fitToFrame()
-{
-    // The window manager tells the size of its frame only after the window is up; the outer
-    // size is fixed, so the client area gives way once it is known. A plain drag keeps the
-    // frame as it was and is left alone.
-    if (isVisible() && frameGeometry().size() - geometry().size() != m_decorations)
-        Form_Resize();
+    m_outerSize.frameMayHaveChanged();
 }
 
 void frmVREL_FP::resizeEvent(QResizeEvent *event)
@@ -244,26 +236,12 @@ void frmVREL_FP::changeEvent(QEvent *event)
     if (event->type() == QEvent::WindowStateChange)
         Form_Resize();
     else if (event->type() == QEvent::ActivationChange)
-        fitToFrame();
+        m_outerSize.frameMayHaveChanged();
 }
 
 void frmVREL_FP::Form_Resize()
 {
-    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) && isVisible()) {
-        // Outer size: the decorations the window manager adds come off the client area.
-        m_decorations = frameGeometry().size() - geometry().size();
-        const QSize client = QSize(platform::twipsToPixelsX(kOuterWidthTwips, this),
-                                   platform::twipsToPixelsY(kOuterHeightTwips, this))
-                             - m_decorations;
-        if (size() != client)
-            resize(client);
-        if (const QScreen *s = screen()) {
-            const QRect area = s->geometry();
-            const float left = float(area.width() - frameGeometry().width()) / 2.0f;
-            const float top = float(area.height() - frameGeometry().height()) / 2.0f;
-            move(area.x() + int(left), area.y() + int(top));
-        }
-    }
+    m_outerSize.apply();
     Module1::gFileLimit = kFileLimit;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listBuild.h"
+#include "platform/fixedOuterSize.h"
 
 #include <QMainWindow>
 
@@ -83,11 +84,10 @@ protected:
 private:
     void Form_Load();
     void Form_Resize();
-    void fitToFrame();
     void createControls();
     void createMenus();
     void refuseBuild();
 
     listing::FactsReader m_readFacts = platform::readFileFacts;
-    QSize m_decorations;
+    platform::FixedOuterSize m_outerSize;
 };

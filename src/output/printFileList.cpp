@@ -22,11 +22,6 @@ QString noFilesText()
     return QStringLiteral("印刷対象ファイルがありません");
 }
 
-QString abortText()
-{
-    return QStringLiteral("印刷処理を中断します");
-}
-
 QString indent()
 {
     return QString(6, u' ');
@@ -49,18 +44,12 @@ void PrintFileList(frmVREL_FP &window)
 
     CommonDialog &dialog = commonDialog(window);
     platform::LinePrinter &printer = dialog.linePrinter();
-    const auto abort = [&] {
-        printer.discardDocument();
-        platform::messageBox(&window, abortText());
-        platform::setMousePointer(&window, platform::MousePointer::Default);
-    };
-
     if (!dialog.ShowPrinter())
-        return abort();
+        return dialog.abortPrinting();
     platform::setMousePointer(&window, platform::MousePointer::Hourglass);
 
     if (!printer.setFontName(printerFontName()) || !printer.setFontSize(12))
-        return abort();
+        return dialog.abortPrinting();
 
     QStringList lines = listingHeader(window.Dir1->path(), window.Combo1->currentText());
     lines.reserve(lines.size() + count + 2);
@@ -73,10 +62,10 @@ void PrintFileList(frmVREL_FP &window)
     const QString margin = indent();
     for (const QString &line : std::as_const(lines)) {
         if (!printer.printLine(margin + line))
-            return abort();
+            return dialog.abortPrinting();
     }
     if (!printer.endDocument())
-        return abort();
+        return dialog.abortPrinting();
 
     platform::setMousePointer(&window, platform::MousePointer::Default);
 }

@@ -3,14 +3,15 @@
 #include "readmeReader.h"
 
 #include "platform/clickableLabel.h"
+#include "platform/commonDialog.h"
 #include "platform/fonts.h"
+#include "platform/messageBox.h"
 #include "platform/mousePointer.h"
 #include "platform/twips.h"
 
 #include <QCloseEvent>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 
 using platform::placeAt;
 
@@ -18,6 +19,17 @@ namespace {
 
 constexpr int kOuterWidthTwips = 8800;
 constexpr int kOuterHeightTwips = 7000;
+constexpr int kIndent = 15;
+
+QString printWarningText()
+{
+    return QStringLiteral("プリンターの機種によっては、プログラムがダウンすることが有ります。");
+}
+
+QString printerFontName()
+{
+    return QStringLiteral("ＭＳ 明朝");
+}
 
 void setColours(QWidget *widget, QPalette::ColorRole background, const QColor &back, QPalette::ColorRole text,
                 const QColor &fore)
@@ -34,7 +46,8 @@ frmReadme::frmReadme(QWidget *mainWindow, const QString &dataDirectory)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                            | Qt::MSWindowsFixedSizeDialogHint),
       m_mainWindow(mainWindow),
-      m_dataDirectory(dataDirectory)
+      m_dataDirectory(dataDirectory),
+      m_outerSize(*this, kOuterWidthTwips, kOuterHeightTwips, platform::FixedOuterSize::Border::Fixed)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption());
@@ -87,6 +100,7 @@ void frmReadme::createControls()
     // Enter presses the button that has the focus, as on the desktop this window comes from.
     Command1->setAutoDefault(true);
     Command2->setAutoDefault(true);
+    cdl_read = new platform::CommonDialog(this, QStringLiteral("cdl_read"));
 
     setTabOrder(Command1, lstReadme);
     setTabOrder(lstReadme, Command2);
@@ -118,30 +132,24 @@ void frmReadme::resizeEvent(QResizeEvent *event)
     Form_Resize();
 }
 
+void frmReadme::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    m_outerSize.frameMayHaveChanged();
+}
+
 void frmReadme::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         Form_Resize();
+    else if (event->type() == QEvent::ActivationChange)
+        m_outerSize.frameMayHaveChanged();
 }
 
 void frmReadme::Form_Resize()
 {
-    if ((windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) || !isVisible())
-        return;
-    // Outer size: the decorations the window manager adds come off the client area.
-    const QSize decorations = frameGeometry().size() - geometry().size();
-    const QSize client = QSize(platform::twipsToPixelsX(kOuterWidthTwips, this),
-                               platform::twipsToPixelsY(kOuterHeightTwips, this))
-                         - decorations;
-    if (minimumSize() != client || maximumSize() != client)
-        setFixedSize(client);
-    if (const QScreen *s = screen()) {
-        const QRect area = s->geometry();
-        const float left = float(area.width() - frameGeometry().width()) / 2.0f;
-        const float top = float(area.height() - frameGeometry().height()) / 2.0f;
-        move(area.x() + int(left), area.y() + int(top));
-    }
+    m_outerSize.apply();
 }
 
 void frmReadme::recolourList(platform::ClickableLabel *swatch)
@@ -183,7 +191,33 @@ void frmReadme::Command1_Click()
     close();
 }
 
-void frmReadme::Command2_Click() {}
+void frmReadme::Command2_Click()
+{
+    // Only a warning: whatever the answer, printing follows.
+    platform::messageBox(this, printWarningText());
+
+    platform::LinePrinter &printer = cdl_read->linePrinter();
+    if (!cdl_read->ShowPrinter())
+        return cdl_read->abortPrinting();
+    platform::setMousePointer(this, platform::MousePointer::Hourglass);
+
+    if (!printer.setFontName(printerFontName()) || !printer.setFontSize(12))
+        return cdl_read->abortPrinting();
+
+    // The file, not the list: what is printed is the text as it stands on disk now.
+    const std::optional<QStringList> text = readme::readReadmeFile(m_dataDirectory);
+    if (!text)
+        return cdl_read->abortPrinting();
+    const QString indent(kIndent, u' ');
+    for (const QString &line : *text) {
+        if (!printer.printLine(indent + line))
+            return cdl_read->abortPrinting();
+    }
+    if (!printer.endDocument())
+        return cdl_read->abortPrinting();
+
+    platform::setMousePointer(this, platform::MousePointer::Default);
+}
 
 void frmReadme::closeEvent(QCloseEvent *event)
 {

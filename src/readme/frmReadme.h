@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/fixedOuterSize.h"
 #include "platform/paths.h"
 
 #include <QPointer>
@@ -10,6 +11,7 @@ class QPushButton;
 
 namespace platform {
 class ClickableLabel;
+class CommonDialog;
 } // namespace platform
 
 // The read-me window: the program's read-me text, four colour swatches for it, and its
@@ -34,6 +36,7 @@ public:
     platform::ClickableLabel *lblC4 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command1 = nullptr;
+    platform::CommonDialog *cdl_read = nullptr;
 
     void lblC1_Click();
     void lblC2_Click();
@@ -45,6 +48,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -57,4 +61,5 @@ private:
 
     QPointer<QWidget> m_mainWindow;
     QString m_dataDirectory;
+    platform::FixedOuterSize m_outerSize;
 };

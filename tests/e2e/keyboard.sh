@@ -50,17 +50,18 @@ read -r sw sh < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1],
 dpi=96 # Qt's logical DPI on an X display that sets no Xft.dpi, as Xvfb does not
 ew=$(( (8800 * dpi + 720) / 1440 )); eh=$(( (7000 * dpi + 720) / 1440 ))
 
-# The outer rectangle: the client window grown by the frame the window manager reports.
+# The outer rectangle of a window (the main one unless told): the client window grown by the
+# frame the window manager reports.
 outer() {
-  local x y w h l r t b
-  read -r x y w h < <(xwininfo -id "$main" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+  local id=${1:-$main} x y w h l r t b
+  read -r x y w h < <(xwininfo -id "$id" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
     /^  Width/ {w=$NF} /^  Height/ {h=$NF} END {print x, y, w, h}')
-  read -r l r t b < <(xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  read -r l r t b < <(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
   echo $(( x - ${l:-0} )) $(( y - ${t:-0} )) $(( w + ${l:-0} + ${r:-0} )) $(( h + ${t:-0} + ${b:-0} ))
 }
 centred() {
   local X Y W H
-  read -r X Y W H < <(outer)
+  read -r X Y W H < <(outer "${1:-$main}")
   [ "$W" -eq "$ew" ] && [ "$H" -eq "$eh" ] || return 1
   [ $(( X - (sw - W) / 2 )) -ge -1 ] && [ $(( X - (sw - W) / 2 )) -le 1 ] || return 1
   [ $(( Y - (sh - H) / 2 )) -ge -1 ] && [ $(( Y - (sh - H) / 2 )) -le 1 ]
@@ -100,6 +101,17 @@ xdotool key Escape
 gone "^VREL's FILEPRINT\$" || fail "Escape did not close the message"
 echo "ok - empty pattern asks for a pattern"
 
+# Ctrl+R opens the read-me window at the main window's outer size, centred on the screen though
+# the main window was moved; the focus is on "閉じる", so Enter closes it at once.
+keys ctrl+r
+readme=$(window "^お読み下さい\$") || fail "Ctrl+R opened no read-me window"
+settle centred "$readme" || fail "read-me window is $(outer "$readme"), wanted ${ew}x${eh} in the middle of ${sw}x${sh}"
+xdotool windowfocus --sync "$readme" 2>/dev/null || true
+xdotool key Return
+gone "^お読み下さい\$" || fail "Enter did not close the read-me window"
+xdotool search --onlyvisible --name "^VREL's FILEPRINT\$" >/dev/null 2>&1 && fail "Enter printed instead of closing"
+echo "ok - Ctrl+R opens the read-me window ${ew}x${eh} outside, centred; Enter closes it"
+
 # Ctrl+X ends the program.
 keys ctrl+x
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
@@ -107,4 +119,4 @@ kill -0 "$pid" 2>/dev/null && fail "Ctrl+X did not end the program"
 wait "$pid" || fail "the program ended with an error"
 pid=
 echo "ok - Ctrl+X ends the program"
-echo "6 passed, 0 failed"
+echo "7 passed, 0 failed"

@@ -3,5 +3,5 @@
 
 int main(int argc, char *argv[])
 {
-    return runTests<TestReadmeReader, TestReadmeWindow>(argc, argv);
+    return runTests<TestReadmeReader, TestReadmeWindow, TestReadmePrint>(argc, argv);
 }

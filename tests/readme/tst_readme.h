@@ -33,3 +33,16 @@ private slots:
     void mainWindowStaysUsable();
     void missingDataFile();
 };
+
+class TestReadmePrint : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void printsTheText_data();
+    void printsTheText();
+    void atMostAThousandLines();
+    void abortPath_data();
+    void abortPath();
+};

@@ -8,10 +8,10 @@
 #include "platform/twips.h"
 #include "readme/frmReadme.h"
 #include "readme/readmeOpener.h"
+#include "readmeProgram.h"
 #include "scriptedMessageBox.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
@@ -27,13 +27,6 @@ namespace {
 
 std::unique_ptr<ScriptedMessageBox> g_boxes;
 
-void writeDataFile(const QString &dir, const QByteArray &bytes)
-{
-    QFile f(dir + u"/VREL02.vrl"_s);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
 QStringList lines(const QListWidget *list)
 {
     QStringList out;
@@ -41,30 +34,6 @@ QStringList lines(const QListWidget *list)
         out.append(list->item(i)->text());
     return out;
 }
-
-// The real main window with the read-me command attached to a data directory of the test's own.
-struct Program
-{
-    explicit Program(const QString &dataDirectory)
-    {
-        main.show();
-        if (!QTest::qWaitForWindowExposed(&main))
-            qFatal("main window not exposed");
-        opener = readme::attachReadme(main, dataDirectory);
-    }
-
-    frmReadme *openReadme()
-    {
-        main.mnuReadme_Click();
-        frmReadme *w = opener->window();
-        if (w && !QTest::qWaitForWindowExposed(w))
-            qFatal("read-me window not exposed");
-        return w;
-    }
-
-    frmVREL_FP main;
-    readme::ReadmeOpener *opener = nullptr;
-};
 
 QString listColours(const QListWidget *list)
 {

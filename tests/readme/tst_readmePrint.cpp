@@ -1,0 +1,278 @@
+#include "tst_readme.h"
+
+#include "faultyLinePrinter.h"
+#include "platform/commonDialog.h"
+#include "platform/cp932.h"
+#include "platform/fonts.h"
+#include "platform/mousePointer.h"
+#include "printedPdf.h"
+#include "readmeProgram.h"
+#include "scriptedMessageBox.h"
+#include "scriptedPrinterDialog.h"
+
+#include <QDir>
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using platform::MousePointer;
+
+namespace {
+
+std::unique_ptr<ScriptedMessageBox> g_boxes;
+std::unique_ptr<ScriptedPrinterDialog> g_dialog;
+std::unique_ptr<QTemporaryDir> g_out;
+
+const QString kWarning = u"プリンターの機種によっては、プログラムがダウンすることが有ります。"_s;
+const QString kAbort = u"印刷処理を中断します"_s;
+const QString kIndent(15, u' ');
+
+QByteArray dataFile(const QStringList &lines, const char *end = "\r\n")
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += platform::toCp932(line) + end;
+    return bytes;
+}
+
+// Where "Print to File (PDF)" in the printer dialog would send it.
+QString printTo(frmReadme &r, const QString &name)
+{
+    const QString pdf = g_out->filePath(name);
+    QPrinter &printer = r.cdl_read->printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return pdf;
+}
+
+qreal lineSpacing(QPrinter &printer)
+{
+    return QFontMetricsF(platform::minchoFont(12), &printer).lineSpacing();
+}
+
+// Each page's lines as they stand on paper, rebuilt from where every word stands: its height
+// on the page gives its line, its distance from the printable area's left edge its column
+// (Mincho at 12 points is 6 points a half-width cell). A line of spaces leaves no mark but
+// keeps its place, so it shows as an empty line between the ones around it.
+QList<QStringList> onPaper(frmReadme &r, const QString &pdf)
+{
+    QPrinter &printer = r.cdl_read->printer();
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
+    const qreal spacing = lineSpacing(printer) * 72.0 / printer.resolution();
+    QList<QStringList> pages(printedPdf::pageCount(pdf));
+    for (const printedPdf::Word &word : printedPdf::words(pdf)) {
+        QStringList &lines = pages[word.page];
+        const auto row = qsizetype(std::floor((word.box.bottom() - area.top()) / spacing));
+        while (lines.size() <= row)
+            lines.append(QString());
+        QString &line = lines[row];
+        const int column = qRound((word.box.left() - area.left()) / 6.0);
+        line += QString(std::max<qsizetype>(column - line.size(), line.isEmpty() ? 0 : 1), u' ') + word.text;
+    }
+    return pages;
+}
+
+QStringList indented(const QStringList &text)
+{
+    QStringList out;
+    for (const QString &line : text)
+        out.append(kIndent + line);
+    return out;
+}
+
+// What a person sees of indented lines: trailing spaces leave no mark.
+QStringList seen(const QStringList &text)
+{
+    QStringList out;
+    for (const QString &line : indented(text)) {
+        QString printed = line;
+        while (printed.endsWith(u' '))
+            printed.chop(1);
+        out.append(printed);
+    }
+    while (!out.isEmpty() && out.last().isEmpty())
+        out.removeLast();
+    return out;
+}
+
+} // namespace
+
+void TestReadmePrint::init()
+{
+    g_boxes = std::make_unique<ScriptedMessageBox>();
+    g_dialog = std::make_unique<ScriptedPrinterDialog>();
+    g_out = std::make_unique<QTemporaryDir>();
+}
+
+void TestReadmePrint::cleanup()
+{
+    g_out.reset();
+    g_dialog.reset();
+    g_boxes.reset();
+}
+
+void TestReadmePrint::printsTheText_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QStringList>("text");
+
+    const QStringList look = {u"お読み下さい"_s, u""_s, u"Zeqa で始まっても本文"_s, u" zeqa も本文"_s, u"zeq"_s};
+    QTest::newRow("up to the marker") << dataFile(look + QStringList{u"zeqa"_s, u"読まない行"_s}) << look;
+    QTest::newRow("marker with more on its line")
+        << dataFile({u"一行目"_s, u"zeqa 以下は付録"_s, u"付録"_s}) << QStringList{u"一行目"_s};
+    QTest::newRow("no marker, last line without its end")
+        << dataFile({u"一行目"_s}) + platform::toCp932(u"最後の行"_s) << QStringList{u"一行目"_s, u"最後の行"_s};
+    QTest::newRow("empty lines last") << dataFile({u"本文"_s, u""_s, u""_s, u"zeqa"_s})
+                                      << QStringList{u"本文"_s, u""_s, u""_s};
+    QTest::newRow("marker first") << dataFile({u"zeqa"_s, u"本文"_s}) << QStringList();
+    QTest::newRow("empty file") << QByteArray() << QStringList();
+}
+
+void TestReadmePrint::printsTheText()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(QStringList, text);
+    QTemporaryDir dir;
+    writeDataFile(dir.path(), "what the window showed\r\n"_ba);
+    Program p(dir.path());
+    frmReadme *r = p.openReadme();
+    // Printing reads the file again; what the list shows does not matter.
+    writeDataFile(dir.path(), data);
+    const QString pdf = printTo(*r, u"readme.pdf"_s);
+
+    FaultyLinePrinter watched(r->cdl_read->linePrinter());
+    r->cdl_read->setLinePrinter(&watched);
+    QList<MousePointer> atWarning;
+    QList<MousePointer> atDialog;
+    QList<MousePointer> atLines;
+    QStringList boxesBeforeDialog;
+    QStringList handedOver;
+    g_boxes->onShow([&](const platform::Message &) { atWarning.append(platform::mousePointer(r)); });
+    g_dialog->onShow([&](QPrinter &) {
+        boxesBeforeDialog = g_boxes->texts();
+        atDialog.append(platform::mousePointer(r));
+    });
+    watched.onLine([&](const QString &line) {
+        atLines.append(platform::mousePointer(r));
+        handedOver.append(line);
+    });
+
+    QTest::mouseClick(r->Command2, Qt::LeftButton);
+
+    QCOMPARE(g_boxes->texts(), QStringList{kWarning});
+    const platform::Message &warning = g_boxes->shown().first();
+    QCOMPARE(warning.title, u"VREL's FILEPRINT"_s);
+    QCOMPARE(warning.buttons, platform::Buttons::Ok);
+    QCOMPARE(warning.icon, platform::Icon::None);
+    QCOMPARE(boxesBeforeDialog, QStringList{kWarning});
+    QCOMPARE(g_dialog->lastPrinter(), &r->cdl_read->printer());
+    QCOMPARE(atWarning, QList<MousePointer>{MousePointer::Default});
+    QCOMPARE(atDialog, QList<MousePointer>{MousePointer::Default});
+    QCOMPARE(atLines, QList<MousePointer>(text.size(), MousePointer::Hourglass));
+    QCOMPARE(platform::mousePointer(r), MousePointer::Default);
+    // The read-me command's hourglass on the main window is not this command's to end.
+    QCOMPARE(platform::mousePointer(&p.main), MousePointer::Hourglass);
+
+    QCOMPARE(watched.fontName(), u"ＭＳ 明朝"_s);
+    QCOMPARE(watched.fontSize(), 12.0);
+    QCOMPARE(handedOver, indented(text));
+    QCOMPARE(watched.ended(), 1);
+    QCOMPARE(watched.discarded(), 0);
+
+    // Even with no line, the document is ended: one blank page.
+    QCOMPARE(printedPdf::pageCount(pdf), 1);
+    QCOMPARE(onPaper(*r, pdf).value(0), seen(text));
+    r->cdl_read->setLinePrinter(nullptr);
+}
+
+void TestReadmePrint::atMostAThousandLines()
+{
+    QTemporaryDir dir;
+    QStringList file;
+    for (int i = 1; i <= 1005; ++i)
+        file.append(u"%1 行目の本文"_s.arg(i, 4, 10, QChar(u'0')));
+    writeDataFile(dir.path(), dataFile(file + QStringList{u"zeqa"_s}));
+    Program p(dir.path());
+    frmReadme *r = p.openReadme();
+    const QString pdf = printTo(*r, u"long.pdf"_s);
+    QPrinter &printer = r->cdl_read->printer();
+
+    r->Command2_Click();
+
+    QCOMPARE(g_boxes->texts(), QStringList{kWarning});
+    const int perPage = int(printer.height() / lineSpacing(printer));
+    QVERIFY(perPage > 20 && 1000 % perPage != 0);
+    const QList<QStringList> pages = onPaper(*r, pdf);
+    QCOMPARE(pages.size(), 1000 / perPage + 1);
+    QStringList all;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        QCOMPARE(pages[i].size(), i + 1 < pages.size() ? perPage : 1000 % perPage);
+        all += pages[i];
+    }
+    QCOMPARE(all, seen(file.mid(0, 1000)));
+}
+
+void TestReadmePrint::abortPath_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<MousePointer>("pointerAtAbort");
+
+    QTest::newRow("data file missing") << u"missing"_s << MousePointer::Hourglass;
+    QTest::newRow("a directory in its place") << u"directory"_s << MousePointer::Hourglass;
+    QTest::newRow("printer dialog cancelled") << u"cancel"_s << MousePointer::Default;
+    QTest::newRow("printer failing mid-job") << u"printer"_s << MousePointer::Hourglass;
+}
+
+void TestReadmePrint::abortPath()
+{
+    QFETCH(QString, fault);
+    QFETCH(MousePointer, pointerAtAbort);
+    QTemporaryDir dir;
+    const QStringList text{u"一行目"_s, u"二行目"_s, u"三行目"_s};
+    if (fault == u"directory")
+        QVERIFY(QDir(dir.path()).mkdir(u"VREL02.vrl"_s));
+    else if (fault != u"missing")
+        writeDataFile(dir.path(), dataFile(text));
+    Program p(dir.path());
+    frmReadme *r = p.openReadme();
+    const QString pdf = printTo(*r, u"aborted.pdf"_s);
+    FaultyLinePrinter faulty(r->cdl_read->linePrinter());
+    r->cdl_read->setLinePrinter(&faulty);
+    g_dialog->setAccepting(fault != u"cancel");
+    if (fault == u"printer")
+        faulty.failAtLine(2);
+    QList<MousePointer> atBoxes;
+    g_boxes->onShow([&](const platform::Message &) { atBoxes.append(platform::mousePointer(r)); });
+
+    r->Command2_Click();
+
+    QCOMPARE(g_boxes->texts(), (QStringList{kWarning, kAbort}));
+    const platform::Message &abort = g_boxes->shown().last();
+    QCOMPARE(abort.title, u"VREL's FILEPRINT"_s);
+    QCOMPARE(abort.buttons, platform::Buttons::Ok);
+    QCOMPARE(abort.icon, platform::Icon::None);
+    QCOMPARE(g_dialog->timesShown(), 1);
+    QCOMPARE(atBoxes, (QList<MousePointer>{MousePointer::Default, pointerAtAbort}));
+    QCOMPARE(platform::mousePointer(r), MousePointer::Default);
+    QCOMPARE(faulty.ended(), 0);
+    QCOMPARE(faulty.discarded(), 1);
+    QVERIFY(!QFile::exists(pdf));
+
+    // Once the fault is gone the window prints again, and nothing of the dropped job comes along.
+    if (fault == u"directory")
+        QVERIFY(QDir(dir.path()).rmdir(u"VREL02.vrl"_s));
+    writeDataFile(dir.path(), dataFile(text));
+    g_boxes->reset();
+    g_dialog->setAccepting(true);
+    faulty.failAtLine(0);
+    r->Command2_Click();
+    QCOMPARE(g_boxes->texts(), QStringList{kWarning});
+    QCOMPARE(platform::mousePointer(r), MousePointer::Default);
+    QCOMPARE(onPaper(*r, pdf), QList<QStringList>{seen(text)});
+    r->cdl_read->setLinePrinter(nullptr);
+}
