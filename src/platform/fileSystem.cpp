@@ -17,12 +17,25 @@ namespace platform {
 
 namespace {
 
+// Case folding through the Unicode tables for every character of every name is the largest
+// cost of a listing; ASCII, nearly every character of a pattern, folds by arithmetic.
+bool sameFolded(QChar a, QChar b)
+{
+    if (a == b)
+        return true;
+    if (a.unicode() < 0x80 && b.unicode() < 0x80) {
+        const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+        return lower(a.unicode()) == lower(b.unicode());
+    }
+    return a.toCaseFolded() == b.toCaseFolded();
+}
+
 bool wildcardMatch(QStringView name, QStringView pattern)
 {
     // Iterative glob with one backtrack point: linear in practice, no recursion blow-up on "****".
     qsizetype n = 0, p = 0, starP = -1, starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == u'?' || pattern[p].toCaseFolded() == name[n].toCaseFolded())) {
+        if (p < pattern.size() && (pattern[p] == u'?' || sameFolded(pattern[p], name[n]))) {
             ++n;
             ++p;
         } else if (p < pattern.size() && pattern[p] == u'*') {
@@ -79,11 +92,12 @@ public:
             if (!p.isEmpty())
                 m_patterns.append(p);
         }
+        m_takesAll = m_patterns.isEmpty() || m_patterns.contains(u"*") || m_patterns.contains(u"*.*");
     }
 
     bool matches(const QString &name) const
     {
-        if (m_patterns.isEmpty())
+        if (m_takesAll)
             return true;
         for (const QString &pattern : m_patterns) {
             if (wildcardMatch(name, pattern))
@@ -96,6 +110,7 @@ public:
 
 private:
     QStringList m_patterns;
+    bool m_takesAll = false;
 };
 
 } // namespace
