@@ -1,19 +1,16 @@
 #include "tst_drill.h"
 
-#include "main/frmVREL_FP.h"
 #include "main/module1.h"
 #include "output/exportFileList.h"
 #include "platform/cp932.h"
-#include "platform/dirListBox.h"
+#include "program.h"
 #include "readme/frmReadme.h"
 #include "readme/readmeOpener.h"
 #include "scriptedMessageBox.h"
 #include "tmpfsMount.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -63,33 +60,14 @@ bool isProgramMessage(const QString &text)
 
 // The program as it starts, minus printing (its dialog would wait for a person), with the
 // read-me data looked for in a directory of the test's own.
-struct Program
+struct Drill : Program
 {
-    explicit Program(const QString &dataDirectory = QString())
+    explicit Drill(const QString &dataDirectory = QDir::tempPath())
     {
         output::attachExport(main);
-        opener = readme::attachReadme(main, dataDirectory.isEmpty() ? QDir::tempPath() : dataDirectory);
-        main.show();
-        if (!QTest::qWaitForWindowExposed(&main))
-            qFatal("main window not exposed");
+        opener = readme::attachReadme(main, dataDirectory);
     }
 
-    void list(const QString &dir, const QString &pattern = u"*.*"_s)
-    {
-        main.Combo1->setEditText(pattern);
-        main.Dir1->setPath(dir);
-        main.Combo1_KeyPress(13);
-    }
-
-    QStringList lines() const
-    {
-        QStringList out;
-        for (int i = 0; i < main.List1->count(); ++i)
-            out.append(main.List1->item(i)->text());
-        return out;
-    }
-
-    frmVREL_FP main;
     readme::ReadmeOpener *opener = nullptr;
 };
 
@@ -102,12 +80,6 @@ void checkStillRunning(Program &p)
     g_boxes->reset();
     p.main.mnuVersion_Click();
     QCOMPARE(g_boxes->texts(), QStringList{kVersion});
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
 }
 
 void makeFile(const QString &path, qint64 size = 1)
@@ -136,7 +108,7 @@ void TestDrill::directoryDisappearsWhileShown()
     const QString shown = root.filePath(u"消える"_s);
     QVERIFY(QDir().mkpath(shown + u"/sub"_s));
     makeFile(shown + u"/a.txt"_s);
-    Program p;
+    Drill p;
     p.list(shown);
     QCOMPARE(p.main.List1->count(), 1);
     QVERIFY(QDir(shown).removeRecursively());
@@ -155,6 +127,7 @@ void TestDrill::directoryDisappearsWhileShown()
     p.main.Dir1->setCurrentRow(p.main.Dir1->count() - 1);
     QTest::keyClick(p.main.Dir1, Qt::Key_Return);
     QCOMPARE(g_boxes->texts().last(), kNoDirectory + QDir::toNativeSeparators(shown + u"/sub"_s));
+    QCOMPARE(p.main.Dir1->path(), QDir::toNativeSeparators(shown));
     QCOMPARE(p.main.List1->count(), 0);
     QVERIFY(!QFileInfo::exists(shown));
 
@@ -177,7 +150,7 @@ void TestDrill::fileChangesBetweenPasses()
     QVERIFY(dir.isValid());
     makeFile(dir.filePath(u"a.txt"_s), 10);
     makeFile(dir.filePath(u"b.txt"_s), 20);
-    Program p;
+    Drill p;
     p.list(dir.path());
     QCOMPARE(p.main.List1->count(), 2);
 
@@ -193,6 +166,7 @@ void TestDrill::fileChangesBetweenPasses()
     });
     p.main.Combo1_KeyPress(13);
     QCOMPARE(g_boxes->texts(), QStringList{kUnreadable + dir.filePath(u"b.txt"_s)});
+    QCOMPARE(g_boxes->shown().at(0).icon, platform::Icon::Exclamation);
     // Nothing half-built stays behind for the outputs to read.
     QCOMPARE(p.main.List1->count(), 0);
     QCOMPARE(Module1::gTotalBytes, 0);
@@ -226,13 +200,13 @@ void TestDrill::exportFaultKeepsEarlierFile()
     makeFile(dir.filePath(u"a.txt"_s), 100);
     makeFile(dir.filePath(u"漢字.txt"_s), 200);
 
-    Program p;
+    Drill p;
     p.list(dir.path(), u"a*.txt"_s);
     (csv ? p.main.Option2 : p.main.Option1)->setChecked(true);
     const QString path = dir.filePath(csv ? u"VREL_FILE_LIST.CSV"_s : u"VREL_FILE_LIST.TXT"_s);
     p.main.Command2->click();
     QCOMPARE(g_boxes->texts().last(), kSaved);
-    const QByteArray earlier = contents(path);
+    const QByteArray earlier = fixtures::contents(path);
     QVERIFY(earlier.size() > 0);
 
     QVERIFY(fullDisk ? mount.fill() : mount.makeReadOnly());
@@ -240,10 +214,20 @@ void TestDrill::exportFaultKeepsEarlierFile()
     p.list(dir.path(), u"*.txt"_s);
     QVERIFY(p.main.List1->count() >= 2);
     g_boxes->reset();
+    const QStringList before = p.lines();
     p.main.Command2->click();
     QCOMPARE(g_boxes->texts().size(), 2);
-    QVERIFY(g_boxes->texts().at(1).startsWith(kNotSaved + QDir::toNativeSeparators(path) + u'\n'));
-    QCOMPARE(contents(path), earlier);
+    const platform::Message &failure = g_boxes->shown().at(1);
+    QVERIFY2(failure.text.startsWith(kNotSaved + QDir::toNativeSeparators(path) + u'\n'), qPrintable(failure.text));
+    QCOMPARE(failure.icon, platform::Icon::Exclamation);
+    QCOMPARE(fixtures::contents(path), earlier);
+    QCOMPARE(p.lines(), before);
+    // No temporary file left behind.
+    QStringList expected = {u"a.txt"_s, u"漢字.txt"_s, path.mid(dir.path().size() + 1)};
+    if (fullDisk)
+        expected.append(u"filler"_s);
+    expected.sort();
+    QCOMPARE(fixtures::entries(dir.path()), expected);
     checkStillRunning(p);
 }
 
@@ -279,17 +263,14 @@ void TestDrill::hostileReadmeData()
     QCOMPARE(file.write(data), data.size());
     file.close();
 
-    Program p(dir.path());
+    Drill p(dir.path());
     p.main.mnuReadme_Click();
     frmReadme *readme = p.opener->window();
     QVERIFY(readme);
     QVERIFY(QTest::qWaitForWindowExposed(readme));
     QVERIFY(readme->lstReadme->count() <= 1000);
     if (!expectedHead.isEmpty()) {
-        QStringList shown;
-        for (int i = 0; i < readme->lstReadme->count(); ++i)
-            shown.append(readme->lstReadme->item(i)->text());
-        QCOMPARE(shown, expectedHead);
+        QCOMPARE(fixtures::itemTexts(readme->lstReadme), expectedHead);
     }
     readme->Command1->click();
     QTRY_VERIFY(!p.opener->window());
@@ -325,7 +306,7 @@ void TestDrill::fullDirectoryOfLongNames()
         total += i;
     }
 
-    Program p;
+    Drill p;
     p.list(dir.path());
     QVERIFY2(g_boxes->texts().isEmpty(), qPrintable(g_boxes->texts().join(u'|')));
     QCOMPARE(p.main.List1->count(), 9999);
@@ -338,7 +319,7 @@ void TestDrill::fullDirectoryOfLongNames()
 
     p.main.Command2->click();
     QCOMPARE(g_boxes->texts(), QStringList({kAskTxt, kSaved}));
-    const QByteArray txt = contents(dir.filePath(u"VREL_FILE_LIST.TXT"_s));
+    const QByteArray txt = fixtures::contents(dir.filePath(u"VREL_FILE_LIST.TXT"_s));
     QCOMPARE(txt.count("\r\n"), 9999 + 7);
     QVERIFY(txt.contains("\r\n" + platform::toCp932(lines.first()) + "\r\n"));
     QVERIFY(txt.endsWith("49,985,001\r\n"));
@@ -347,7 +328,7 @@ void TestDrill::fullDirectoryOfLongNames()
     p.main.Option2->setChecked(true);
     p.main.Command2->click();
     QCOMPARE(g_boxes->texts(), QStringList({kAskCsv, kSaved}));
-    const QByteArray csv = contents(dir.filePath(u"VREL_FILE_LIST.CSV"_s));
+    const QByteArray csv = fixtures::contents(dir.filePath(u"VREL_FILE_LIST.CSV"_s));
     QCOMPARE(csv.count("\r\n"), 9999);
     const QByteArray last = csv.mid(csv.lastIndexOf("\r\n", csv.size() - 3) + 2);
     QVERIFY2(last.contains("\",\"49985001\",\""), last.constData());

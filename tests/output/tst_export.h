@@ -11,8 +11,6 @@ private slots:
     void csvRecords();
     void txtFile_data();
     void txtFile();
-    void totalLine_data();
-    void totalLine();
     void fileInRootDirectory();
 };
 
@@ -27,8 +25,5 @@ private slots:
     void cancelWritesNothing_data();
     void cancelWritesNothing();
     void emptyList();
-    void secondExportIsIdentical();
     void directoryInTheWay();
-    void faultKeepsEarlierFile_data();
-    void faultKeepsEarlierFile();
 };

@@ -8,8 +8,6 @@ class TestListingLayout : public QObject
 {
     Q_OBJECT
 private slots:
-    void header_data();
-    void header();
     void totalLine_data();
     void totalLine();
 };
@@ -22,11 +20,10 @@ private slots:
     void cleanup();
     void printsListing();
     void columnsLineUpOnPaper();
-    void buttonAndMenuPrintTheSame();
     void longListRunsOverPages();
     void emptyList();
-    void cancelledDialog();
-    void printerFailingMidJob();
+    void abortedJob_data();
+    void abortedJob();
     void totalWiderThanColumns();
 };
 

@@ -39,8 +39,6 @@ private slots:
     void patterns();
     void listsPlainVisibleFilesInFixedOrder();
     void linksCountAsTheirTargets();
-    void oddNamesKeepOneLineAndTheirBytes();
-    void unreadableDirectoryGivesNothing();
 };
 
 class TestControls : public QObject
@@ -48,8 +46,7 @@ class TestControls : public QObject
     Q_OBJECT
 private slots:
     void init();
-    void dirListOpensOnlyReadableDirectories();
-    void fileListFollowsPathAndPattern();
+    void dirListOpensSubdirectories();
     void fontsKeepFullWidthAtTwoCells();
     void messageBoxSpeaksJapanese();
     void twipsFollowTheScreen();

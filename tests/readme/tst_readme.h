@@ -23,14 +23,12 @@ private slots:
     void init();
     void cleanup();
     void opensOverTheMainWindow();
-    void layoutInTwips();
     void closingRestoresMainPointer_data();
     void closingRestoresMainPointer();
     void swatches_data();
     void swatches();
     void reopeningStartsAfresh();
     void openingWhileOpenOnlyRaises();
-    void mainWindowStaysUsable();
     void missingDataFile();
 };
 
@@ -42,7 +40,6 @@ private slots:
     void cleanup();
     void printsTheText_data();
     void printsTheText();
-    void atMostAThousandLines();
     void abortPath_data();
     void abortPath();
 };

@@ -2,6 +2,7 @@
 
 #include "fixtures.h"
 #include "platform/cp932.h"
+#include "readmeProgram.h"
 #include "readme/readmeReader.h"
 
 #include <QDir>
@@ -13,13 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void writeDataFile(const QString &dir, const QByteArray &bytes)
-{
-    QFile f(dir + u"/VREL02.vrl"_s);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 QStringList numbered(int first, int last)
 {
