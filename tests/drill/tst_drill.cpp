@@ -32,6 +32,7 @@ const QString kNotSaved = u"ファイルリストを保存できませんでし�
 const QString kUnreadable = u"ファイルの情報を読み取れません\n"_s;
 const QString kNoDirectory = u"ディレクトリを開けません\n"_s;
 const QString kNoFiles = u"対象ファイルがありません"_s;
+const QString kTooMany = u"ファイル数が 9999を越えていますから処理出来ません"_s;
 const QString kVersion = u"Vrel's Listwright ver.1.00 (97/10/21)\r\r"_s;
 
 // Every text the program may show, as its messages are defined; the last three carry a path
@@ -40,7 +41,7 @@ bool isProgramMessage(const QString &text)
 {
     static const QStringList exact = {
         u"ファイル拡張子を決めて下さい"_s,
-        u"ファイル数が 9999を越えていますから処理出来ません"_s,
+        kTooMany,
         kNoFiles,
         kAskTxt,
         kAskCsv,
@@ -332,5 +333,19 @@ void TestDrill::fullDirectoryOfLongNames()
     QCOMPARE(csv.count("\r\n"), 9999);
     const QByteArray last = csv.mid(csv.lastIndexOf("\r\n", csv.size() - 3) + 2);
     QVERIFY2(last.contains("\",\"49985001\",\""), last.constData());
+
+    // With one of the list files beside them the directory holds 10,000: refused, and nothing
+    // of the earlier list is left for the outputs. The count comes before an empty pattern.
+    QVERIFY(QFile::remove(dir.filePath(u"VREL_FILE_LIST.CSV"_s)));
+    for (const QString &pattern : {u"*.*"_s, QString()}) {
+        g_boxes->reset();
+        p.list(dir.path(), pattern);
+        QCOMPARE(g_boxes->texts(), QStringList{kTooMany});
+        QCOMPARE(g_boxes->shown().at(0).buttons, platform::Buttons::Ok);
+        QCOMPARE(g_boxes->shown().at(0).icon, platform::Icon::None);
+        QCOMPARE(p.main.List1->count(), 0);
+        QCOMPARE(Module1::gTotalBytes, 0);
+        QCOMPARE(Module1::gExtWidth, 0);
+    }
     checkStillRunning(p);
 }

@@ -21,10 +21,8 @@ private slots:
     void init();
     void cleanup();
     void startUpState();
-    void fixedSizeAndCentre();
     void buildsFromPatternBox();
     void builtListStoredInModule1();
-    void fileLimit();
     void emptyPattern();
     void oddNamesStillListed();
     void driveChoice();

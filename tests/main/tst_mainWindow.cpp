@@ -5,7 +5,6 @@
 #include "platform/driveListBox.h"
 #include "platform/fileListBox.h"
 #include "platform/mousePointer.h"
-#include "platform/twips.h"
 #include "program.h"
 #include "scriptedMessageBox.h"
 
@@ -15,7 +14,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,8 +25,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 std::unique_ptr<ScriptedMessageBox> g_boxes;
-
-const QString kTooMany = u"ファイル数が 9999を越えていますから処理出来ません"_s;
 
 void typePattern(frmVREL_FP &w, const QString &pattern)
 {
@@ -77,39 +73,10 @@ void TestMainWindow::startUpState()
     // Focus starts in the pattern box; Tab walks the controls in their given order.
     QApplication::setActiveWindow(&w);
     QTRY_COMPARE(QApplication::focusWidget(), w.Combo1);
-    for (QWidget *expected : {static_cast<QWidget *>(w.Drive1), static_cast<QWidget *>(w.Dir1),
-                              static_cast<QWidget *>(w.Command1), static_cast<QWidget *>(w.File1),
-                              static_cast<QWidget *>(w.List1), static_cast<QWidget *>(w.Command2),
-                              static_cast<QWidget *>(w.Option1)}) {
+    for (QWidget *expected : QList<QWidget *>{w.Drive1, w.Dir1, w.Command1, w.File1, w.List1, w.Command2, w.Option1}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), expected);
     }
-}
-
-void TestMainWindow::fixedSizeAndCentre()
-{
-    Program p;
-    frmVREL_FP *w = &p.main;
-    const QSize outer(platform::twipsToPixelsX(8800, w), platform::twipsToPixelsY(7000, w));
-    const QRect screen = w->screen()->geometry();
-    const auto centred = [&] {
-        const QRect f = w->frameGeometry();
-        return f.size() == outer && f.x() == screen.x() + (screen.width() - f.width()) / 2
-               && f.y() == screen.y() + (screen.height() - f.height()) / 2;
-    };
-    QTRY_VERIFY(centred());
-
-    w->resize(300, 200); // a dragged border springs back
-    QTRY_VERIFY(centred());
-
-    w->move(10, 20); // a dragged title bar is left alone
-    QTRY_COMPARE(w->pos(), QPoint(10, 20));
-
-    w->showMaximized();
-    QTRY_VERIFY(w->isMaximized());
-    QCOMPARE(w->Combo1->geometry(), platform::twipsRect(480, 840, 2175, 300, w));
-    w->showNormal();
-    QTRY_VERIFY(centred());
 }
 
 void TestMainWindow::buildsFromPatternBox()
@@ -171,33 +138,6 @@ void TestMainWindow::builtListStoredInModule1()
     QCOMPARE(Module1::gSizeWidth, 7);
     QCOMPARE(Module1::gTotalBytes, 1024);
     QCOMPARE(p.main.List1->count(), 1);
-}
-
-void TestMainWindow::fileLimit()
-{
-    QTemporaryDir dir;
-    const QDateTime t = fixtures::localTime(2000, 1, 1, 0, 0, 0);
-    for (int i = 0; i < 9999; ++i)
-        fixtures::makeFile(dir.path(), u"f%1.dat"_s.arg(i, 5, 10, QChar(u'0')), 0, t);
-    Program p;
-    p.list(dir.path());
-    QCOMPARE(p.main.List1->count(), 9999);
-    QVERIFY(g_boxes->shown().isEmpty());
-
-    fixtures::makeFile(dir.path(), u"one-more.dat"_s, 0, t);
-    QTest::keyClick(p.main.Combo1, Qt::Key_Return);
-    QCOMPARE(g_boxes->shown().size(), 1);
-    checkBox(0, kTooMany, platform::Buttons::Ok, platform::Icon::None);
-    // Refused: nothing of the earlier list is left for the outputs to print.
-    QCOMPARE(p.main.List1->count(), 0);
-    QCOMPARE(Module1::gTotalBytes, 0);
-    QCOMPARE(Module1::gExtWidth, 0);
-
-    // The count comes before the pattern: an empty pattern over too many files gives the count message.
-    g_boxes->reset();
-    typePattern(p.main, QString());
-    QTest::keyClick(p.main.Combo1, Qt::Key_Return);
-    QCOMPARE(g_boxes->texts(), QStringList{kTooMany});
 }
 
 void TestMainWindow::emptyPattern()

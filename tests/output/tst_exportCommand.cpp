@@ -1,4 +1,4 @@
-#include "tst_export.h"
+#include "tst_output.h"
 
 #include "output/exportFileList.h"
 #include "program.h"

@@ -4,6 +4,32 @@
 #include <QProcess>
 #include <QString>
 
+class TestListExport : public QObject
+{
+    Q_OBJECT
+private slots:
+    void csvWorkedExample();
+    void csvRecords_data();
+    void csvRecords();
+    void txtFile_data();
+    void txtFile();
+    void fileInRootDirectory();
+};
+
+class TestExportCommand : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void txtAndCsvOfRealList();
+    void patternLineShowsTheBoxAtTheClick();
+    void cancelWritesNothing_data();
+    void cancelWritesNothing();
+    void emptyList();
+    void directoryInTheWay();
+};
+
 class TestListingLayout : public QObject
 {
     Q_OBJECT
@@ -19,7 +45,6 @@ private slots:
     void init();
     void cleanup();
     void printsListing();
-    void columnsLineUpOnPaper();
     void longListRunsOverPages();
     void emptyList();
     void abortedJob_data();

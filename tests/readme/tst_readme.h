@@ -8,8 +8,6 @@ class TestReadmeReader : public QObject
 private slots:
     void lines_data();
     void lines();
-    void thousandLineLimit_data();
-    void thousandLineLimit();
     void unreadableFile();
     void dataFilePath_data();
     void dataFilePath();

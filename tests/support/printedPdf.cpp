@@ -61,42 +61,42 @@ QList<Word> words(const QString &pdfPath)
     return result;
 }
 
-QList<QList<Word>> wordLines(const QList<Word> &words, int page)
+QList<QList<Row>> rows(const QString &pdfPath, QPrinter &printer)
 {
-    // Words of one line share their font, hence the bottom of their boxes.
-    const auto row = [](const Word &w) { return qRound(w.box.bottom() * 10); };
-    QList<Word> onPage;
-    for (const Word &w : words) {
-        if (w.page == page)
-            onPage.append(w);
+    const qreal top = printer.pageLayout().paintRect(QPageLayout::Point).top();
+    const qreal spacing =
+        QFontMetricsF(platform::minchoFont(12), &printer).lineSpacing() * 72.0 / printer.resolution();
+    QList<QList<Row>> pages(pageCount(pdfPath));
+    for (const Word &word : words(pdfPath)) {
+        QList<Row> &page = pages[word.page];
+        const auto row = qsizetype(std::floor((word.box.bottom() - top) / spacing));
+        if (page.size() <= row)
+            page.resize(row + 1);
+        page[row].append(word);
     }
-    std::stable_sort(onPage.begin(), onPage.end(), [&](const Word &a, const Word &b) {
-        return row(a) != row(b) ? row(a) < row(b) : a.box.left() < b.box.left();
-    });
-    QList<QList<Word>> lines;
-    for (const Word &w : onPage) {
-        if (lines.isEmpty() || row(lines.last().first()) != row(w))
-            lines.append(QList<Word>());
-        lines.last().append(w);
+    for (QList<Row> &page : pages) {
+        for (Row &row : page)
+            std::sort(row.begin(), row.end(), [](const Word &a, const Word &b) { return a.box.left() < b.box.left(); });
     }
-    return lines;
+    return pages;
 }
 
 QList<QStringList> lines(const QString &pdfPath, QPrinter &printer)
 {
-    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
-    const qreal spacing =
-        QFontMetricsF(platform::minchoFont(12), &printer).lineSpacing() * 72.0 / printer.resolution();
-    QList<QStringList> pages(pageCount(pdfPath));
-    for (const Word &word : words(pdfPath)) {
-        QStringList &text = pages[word.page];
-        const auto row = qsizetype(std::floor((word.box.bottom() - area.top()) / spacing));
-        while (text.size() <= row)
-            text.append(QString());
-        QString &line = text[row];
-        const int column = qRound((word.box.left() - area.left()) / 6.0);
-        // Two words on one line stand at least one space apart, or they would be one.
-        line += QString(std::max(column - platform::displayCells(line), line.isEmpty() ? 0 : 1), u' ') + word.text;
+    const qreal left = printer.pageLayout().paintRect(QPageLayout::Point).left();
+    QList<QStringList> pages;
+    for (const QList<Row> &page : rows(pdfPath, printer)) {
+        QStringList &text = pages.emplace_back();
+        for (const Row &row : page) {
+            QString line;
+            for (const Word &word : row) {
+                const int column = qRound((word.box.left() - left) / 6.0);
+                // Two words on one line stand at least one space apart, or they would be one.
+                line += QString(std::max(column - platform::displayCells(line), line.isEmpty() ? 0 : 1), u' ');
+                line += word.text;
+            }
+            text.append(line);
+        }
     }
     return pages;
 }

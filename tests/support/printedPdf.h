@@ -25,12 +25,15 @@ struct Word
 
 QList<Word> words(const QString &pdfPath);
 
-// The words of one page grouped into text lines from top to bottom, each left to right.
-QList<QList<Word>> wordLines(const QList<Word> &words, int page);
+using Row = QList<Word>;
 
-// Each page's lines as printed by `printer` in Mincho at 12 points, rebuilt from where every
-// word stands: its height gives its line, its distance from the printable area's left edge its
-// column (6 points a half-width cell). A line of spaces leaves no mark but keeps its place.
+// Each page's words in the lines they were printed on by `printer` in Mincho at 12 points,
+// from the top of the printable area down, each line left to right: a line of spaces leaves
+// no word but keeps its place.
+QList<QList<Row>> rows(const QString &pdfPath, QPrinter &printer);
+
+// The same as text: a word's distance from the printable area's left edge gives its column
+// (6 points a half-width cell).
 QList<QStringList> lines(const QString &pdfPath, QPrinter &printer);
 
 // What a person sees of `text` printed after `indent` spaces: trailing spaces, and trailing
