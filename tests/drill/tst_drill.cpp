@@ -134,6 +134,7 @@ void TestDrill::directoryDisappearsWhileShown()
 
     p.main.Command2->click();
     QCOMPARE(g_boxes->texts().last(), kNoFiles);
+    QCOMPARE(g_boxes->shown().last().icon, platform::Icon::None);
     checkStillRunning(p);
 }
 

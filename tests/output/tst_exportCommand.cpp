@@ -125,19 +125,6 @@ void TestExportCommand::cancelWritesNothing()
     QCOMPARE(fixtures::entries(dir.path()), QStringList({u"a.txt"_s, u"漢字.txt"_s}));
 }
 
-void TestExportCommand::emptyList()
-{
-    QTemporaryDir dir;
-    Program p;
-    output::attachExport(p.main);
-    p.list(dir.path());
-
-    p.main.Command2->click();
-    QCOMPARE(g_boxes->texts(), QStringList({u"対象ファイルがありません"_s}));
-    QCOMPARE(g_boxes->shown().at(0).icon, platform::Icon::None);
-    QVERIFY(fixtures::entries(dir.path()).isEmpty());
-}
-
 void TestExportCommand::directoryInTheWay()
 {
     QTemporaryDir dir;

@@ -116,13 +116,6 @@ void TestListExport::txtFile_data()
                                            + "a       5 97-10-21 09:05:03\r\nb       7 97-10-21 09:05:04\r\n" + kRule
                                            + "Total(2)12\r\n";
 
-    auto root = ascii;
-    root.directory = u"/"_s;
-    root.pattern = QString();
-    QTest::newRow("root directory, empty pattern")
-        << root
-        << header + "Directory : /\r\nFile Type : \r\n" + kRule + "a     .txt  100 97-10-21 09:05:03\r\n" + kRule
-               + "Total(1)    100\r\n";
 }
 
 void TestListExport::txtFile()
@@ -132,10 +125,4 @@ void TestListExport::txtFile()
     const QByteArray bytes = output::listFileBytes(ListFormat::Txt, list);
     QCOMPARE(bytes, expected);
     QCOMPARE(bytes.count("\r\n"), list.lines.size() + 7);
-}
-
-void TestListExport::fileInRootDirectory()
-{
-    QCOMPARE(output::listFilePath(u"/"_s, ListFormat::Txt), u"/VREL_FILE_LIST.TXT"_s);
-    QCOMPARE(output::listFilePath(u"/data"_s, ListFormat::Csv), u"/data/VREL_FILE_LIST.CSV"_s);
 }

@@ -13,7 +13,6 @@ private slots:
     void csvRecords();
     void txtFile_data();
     void txtFile();
-    void fileInRootDirectory();
 };
 
 class TestExportCommand : public QObject
@@ -26,7 +25,6 @@ private slots:
     void patternLineShowsTheBoxAtTheClick();
     void cancelWritesNothing_data();
     void cancelWritesNothing();
-    void emptyList();
     void directoryInTheWay();
 };
 

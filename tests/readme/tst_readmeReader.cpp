@@ -94,9 +94,7 @@ void TestReadmeReader::dataFilePath_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("drive root") << u"C:\\"_s << QChar(u'\\') << u"C:\\VREL02.vrl"_s;
-    QTest::newRow("drive directory") << u"C:\\TOOLS\\VREL"_s << QChar(u'\\') << u"C:\\TOOLS\\VREL\\VREL02.vrl"_s;
     QTest::newRow("file system root") << u"/"_s << QChar(u'/') << u"/VREL02.vrl"_s;
-    QTest::newRow("directory") << u"/opt/vrel"_s << QChar(u'/') << u"/opt/vrel/VREL02.vrl"_s;
 }
 
 void TestReadmeReader::dataFilePath()
