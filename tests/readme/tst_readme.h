@@ -25,8 +25,7 @@ private slots:
     void closingRestoresMainPointer();
     void swatches_data();
     void swatches();
-    void reopeningStartsAfresh();
-    void openingWhileOpenOnlyRaises();
+    void reopening();
     void missingDataFile();
 };
 

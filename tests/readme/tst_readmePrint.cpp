@@ -104,40 +104,28 @@ void TestReadmePrint::printsTheText()
 
     FaultyLinePrinter watched(r->cdl_read->linePrinter());
     r->cdl_read->setLinePrinter(&watched);
-    QList<MousePointer> atWarning;
-    QList<MousePointer> atDialog;
-    QList<MousePointer> atLines;
-    QStringList boxesBeforeDialog;
-    QStringList handedOver;
-    g_boxes->onShow([&](const platform::Message &) { atWarning.append(platform::mousePointer(r)); });
-    g_dialog->onShow([&](QPrinter &) {
-        boxesBeforeDialog = g_boxes->texts();
-        atDialog.append(platform::mousePointer(r));
-    });
-    watched.onLine([&](const QString &line) {
-        atLines.append(platform::mousePointer(r));
-        handedOver.append(line);
-    });
+    // What happened, in order, each step marked with the pointer it happened under.
+    QStringList trace;
+    const auto note = [&](const QString &what) {
+        trace.append(what + (platform::mousePointer(r) == MousePointer::Hourglass ? u" (hourglass)"_s : QString()));
+    };
+    g_boxes->onShow([&](const platform::Message &m) { note(m.text); });
+    g_dialog->onShow([&](QPrinter &) { note(u"printer dialog"_s); });
+    watched.onLine(note);
 
     QTest::mouseClick(r->Command2, Qt::LeftButton);
 
-    QCOMPARE(g_boxes->texts(), QStringList{kWarning});
-    const platform::Message &warning = g_boxes->shown().first();
-    QCOMPARE(warning.title, u"VREL's FILEPRINT"_s);
-    QCOMPARE(warning.buttons, platform::Buttons::Ok);
-    QCOMPARE(warning.icon, platform::Icon::None);
-    QCOMPARE(boxesBeforeDialog, QStringList{kWarning});
+    QStringList expected{kWarning, u"printer dialog"_s};
+    for (const QString &line : indented(text))
+        expected.append(line + u" (hourglass)"_s);
+    QCOMPARE(trace, expected);
+    QCOMPARE(g_boxes->shown().first().icon, platform::Icon::None);
     QCOMPARE(g_dialog->lastPrinter(), &r->cdl_read->printer());
-    QCOMPARE(atWarning, QList<MousePointer>{MousePointer::Default});
-    QCOMPARE(atDialog, QList<MousePointer>{MousePointer::Default});
-    QCOMPARE(atLines, QList<MousePointer>(text.size(), MousePointer::Hourglass));
     QCOMPARE(platform::mousePointer(r), MousePointer::Default);
     // The read-me command's hourglass on the main window is not this command's to end.
     QCOMPARE(platform::mousePointer(&p.main), MousePointer::Hourglass);
-
     QCOMPARE(watched.fontName(), u"ＭＳ 明朝"_s);
     QCOMPARE(watched.fontSize(), 12.0);
-    QCOMPARE(handedOver, indented(text));
     QCOMPARE(watched.ended(), 1);
     QCOMPARE(watched.discarded(), 0);
 
