@@ -6,7 +6,7 @@
 #include "program.h"
 #include "readme/frmReadme.h"
 #include "readme/readmeOpener.h"
-#include "scriptedMessageBox.h"
+#include "scriptedTest.h"
 #include "tmpfsMount.h"
 
 #include <QDir>
@@ -22,8 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-std::unique_ptr<ScriptedMessageBox> g_boxes;
 
 const QString kAskTxt = u"ファイルリストをVREL_FILE_LIST.TXTという名前で保存します"_s;
 const QString kAskCsv = u"ファイルリストをVREL_FILE_LIST.CSVという名前で保存します"_s;
@@ -91,16 +89,6 @@ void makeFile(const QString &path, qint64 size = 1)
 }
 
 } // namespace
-
-void TestDrill::init()
-{
-    g_boxes = std::make_unique<ScriptedMessageBox>();
-}
-
-void TestDrill::cleanup()
-{
-    g_boxes.reset();
-}
 
 void TestDrill::directoryDisappearsWhileShown()
 {

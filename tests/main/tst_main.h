@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scriptedTest.h"
+
 #include <QObject>
 
 class TestListBuild : public QObject
@@ -14,12 +16,10 @@ private slots:
     void totalBeyond64BitsIsRefused();
 };
 
-class TestMainWindow : public QObject
+class TestMainWindow : public ScriptedTest
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void startUpState();
     void buildsFromPatternBox();
     void builtListStoredInModule1();

@@ -6,7 +6,7 @@
 #include "platform/fileListBox.h"
 #include "platform/mousePointer.h"
 #include "program.h"
-#include "scriptedMessageBox.h"
+#include "scriptedTest.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -22,8 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-std::unique_ptr<ScriptedMessageBox> g_boxes;
 
 void typePattern(frmVREL_FP &w, const QString &pattern)
 {
@@ -43,16 +41,6 @@ void checkBox(int index, const QString &text, platform::Buttons buttons, platfor
 }
 
 } // namespace
-
-void TestMainWindow::init()
-{
-    g_boxes = std::make_unique<ScriptedMessageBox>();
-}
-
-void TestMainWindow::cleanup()
-{
-    g_boxes.reset();
-}
 
 void TestMainWindow::startUpState()
 {

@@ -2,7 +2,7 @@
 
 #include "output/exportFileList.h"
 #include "program.h"
-#include "scriptedMessageBox.h"
+#include "scriptedTest.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -17,8 +17,6 @@ using namespace Qt::StringLiterals;
 using platform::Answer;
 
 namespace {
-
-std::unique_ptr<ScriptedMessageBox> g_boxes;
 
 const QString kSaved = u"ファイルリストを保存しました。"_s;
 const QString kAskTxt = u"ファイルリストをVREL_FILE_LIST.TXTという名前で保存します"_s;
@@ -42,16 +40,6 @@ struct Exporting : Program
 };
 
 } // namespace
-
-void TestExportCommand::init()
-{
-    g_boxes = std::make_unique<ScriptedMessageBox>();
-}
-
-void TestExportCommand::cleanup()
-{
-    g_boxes.reset();
-}
 
 void TestExportCommand::txtAndCsvOfRealList()
 {

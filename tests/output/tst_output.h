@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scriptedTest.h"
+
 #include <QObject>
 #include <QProcess>
 #include <QString>
@@ -15,12 +17,10 @@ private slots:
     void txtFile();
 };
 
-class TestExportCommand : public QObject
+class TestExportCommand : public ScriptedTest
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void txtAndCsvOfRealList();
     void patternLineShowsTheBoxAtTheClick();
     void cancelWritesNothing_data();
@@ -36,12 +36,10 @@ private slots:
     void totalLine();
 };
 
-class TestPrintFileList : public QObject
+class TestPrintFileList : public ScriptedTest
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void printsListing();
     void longListRunsOverPages();
     void emptyList();

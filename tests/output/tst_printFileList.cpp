@@ -7,8 +7,7 @@
 #include "platform/mousePointer.h"
 #include "printedPdf.h"
 #include "program.h"
-#include "scriptedMessageBox.h"
-#include "scriptedPrinterDialog.h"
+#include "scriptedTest.h"
 
 #include <QAction>
 #include <QFile>
@@ -25,9 +24,6 @@ using platform::MousePointer;
 
 namespace {
 
-std::unique_ptr<ScriptedMessageBox> g_boxes;
-std::unique_ptr<ScriptedPrinterDialog> g_dialog;
-std::unique_ptr<QTemporaryDir> g_out;
 
 const QString kRule = QString(57, u'-');
 const QString kAbort = u"印刷処理を中断します"_s;
@@ -46,7 +42,8 @@ struct Printing : Program
     QPrinter &printer() { return output::commonDialog(main).printer(); }
     QList<QStringList> paper() { return printedPdf::lines(pdf, printer()); }
 
-    const QString pdf = g_out->filePath(u"list.pdf"_s);
+    QTemporaryDir out;
+    const QString pdf = out.filePath(u"list.pdf"_s);
 };
 
 void makeMixedFiles(const QString &dir)
@@ -71,20 +68,6 @@ QStringList mixedListing(const QString &dir, const QString &pattern)
 }
 
 } // namespace
-
-void TestPrintFileList::init()
-{
-    g_boxes = std::make_unique<ScriptedMessageBox>();
-    g_dialog = std::make_unique<ScriptedPrinterDialog>();
-    g_out = std::make_unique<QTemporaryDir>();
-}
-
-void TestPrintFileList::cleanup()
-{
-    g_out.reset();
-    g_dialog.reset();
-    g_boxes.reset();
-}
 
 void TestPrintFileList::printsListing()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scriptedTest.h"
+
 #include <QObject>
 
 class TestReadmeReader : public QObject
@@ -14,12 +16,10 @@ private slots:
     void shippedDataFile();
 };
 
-class TestReadmeWindow : public QObject
+class TestReadmeWindow : public ScriptedTest
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensOverTheMainWindow();
     void closingRestoresMainPointer_data();
     void closingRestoresMainPointer();
@@ -29,12 +29,10 @@ private slots:
     void missingDataFile();
 };
 
-class TestReadmePrint : public QObject
+class TestReadmePrint : public ScriptedTest
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void printsTheText_data();
     void printsTheText();
     void abortPath_data();

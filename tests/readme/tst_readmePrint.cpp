@@ -7,8 +7,7 @@
 #include "platform/mousePointer.h"
 #include "printedPdf.h"
 #include "readmeProgram.h"
-#include "scriptedMessageBox.h"
-#include "scriptedPrinterDialog.h"
+#include "scriptedTest.h"
 
 #include <QDir>
 #include <QFontMetricsF>
@@ -23,9 +22,6 @@ using platform::MousePointer;
 
 namespace {
 
-std::unique_ptr<ScriptedMessageBox> g_boxes;
-std::unique_ptr<ScriptedPrinterDialog> g_dialog;
-std::unique_ptr<QTemporaryDir> g_out;
 
 const QString kWarning = u"プリンターの機種によっては、プログラムがダウンすることが有ります。"_s;
 const QString kAbort = u"印刷処理を中断します"_s;
@@ -40,7 +36,9 @@ QByteArray dataFile(const QStringList &lines, const char *end = "\r\n")
 
 QString printTo(frmReadme &r)
 {
-    const QString pdf = g_out->filePath(u"readme.pdf"_s);
+    static QTemporaryDir out;
+    const QString pdf = out.filePath(u"readme.pdf"_s);
+    QFile::remove(pdf);
     printedPdf::printTo(r.cdl_read->printer(), pdf);
     return pdf;
 }
@@ -54,20 +52,6 @@ QStringList indented(const QStringList &text)
 }
 
 } // namespace
-
-void TestReadmePrint::init()
-{
-    g_boxes = std::make_unique<ScriptedMessageBox>();
-    g_dialog = std::make_unique<ScriptedPrinterDialog>();
-    g_out = std::make_unique<QTemporaryDir>();
-}
-
-void TestReadmePrint::cleanup()
-{
-    g_out.reset();
-    g_dialog.reset();
-    g_boxes.reset();
-}
 
 void TestReadmePrint::printsTheText_data()
 {

@@ -3,7 +3,7 @@
 #include "platform/clickableLabel.h"
 #include "platform/mousePointer.h"
 #include "readmeProgram.h"
-#include "scriptedMessageBox.h"
+#include "scriptedTest.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -18,24 +18,12 @@ using platform::MousePointer;
 
 namespace {
 
-std::unique_ptr<ScriptedMessageBox> g_boxes;
-
 QString listColours(const QListWidget *list)
 {
     return list->palette().color(QPalette::Base).name() + u'/' + list->palette().color(QPalette::Text).name();
 }
 
 } // namespace
-
-void TestReadmeWindow::init()
-{
-    g_boxes = std::make_unique<ScriptedMessageBox>();
-}
-
-void TestReadmeWindow::cleanup()
-{
-    g_boxes.reset();
-}
 
 void TestReadmeWindow::opensOverTheMainWindow()
 {
