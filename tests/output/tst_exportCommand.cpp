@@ -128,8 +128,6 @@ void TestExportCommand::directoryInTheWay()
     QVERIFY2(failure.text.startsWith(head) && failure.text.size() > head.size() && !failure.text.endsWith(u'\n'),
              qPrintable(failure.text));
     QCOMPARE(failure.icon, platform::Icon::Exclamation);
-    QCOMPARE(failure.buttons, platform::Buttons::Ok);
-    QCOMPARE(failure.title, u"VREL's FILEPRINT"_s);
     QCOMPARE(p.main.List1->count(), 2);
     QCOMPARE(fixtures::entries(dir.path()), QStringList({u"VREL_FILE_LIST.TXT"_s, u"a.txt"_s, u"漢字.txt"_s}));
 }

@@ -9,7 +9,6 @@ private slots:
     void microsoftMapping_data();
     void microsoftMapping();
     void unmappableBecomesQuestionMark();
-    void invalidBytesDecodeToReplacement();
     void displayCells_data();
     void displayCells();
 };
