@@ -1,19 +1,16 @@
 #include "tst_drill.h"
 
-#include "main/frmVREL_FP.h"
 #include "main/module1.h"
 #include "output/exportFileList.h"
 #include "platform/cp932.h"
-#include "platform/dirListBox.h"
+#include "program.h"
 #include "readme/frmReadme.h"
 #include "readme/readmeOpener.h"
-#include "scriptedMessageBox.h"
+#include "scriptedTest.h"
 #include "tmpfsMount.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -26,8 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::unique_ptr<ScriptedMessageBox> g_boxes;
-
 const QString kAskTxt = u"ファイルリストをVREL_FILE_LIST.TXTという名前で保存します"_s;
 const QString kAskCsv = u"ファイルリストをVREL_FILE_LIST.CSVという名前で保存します"_s;
 const QString kSaved = u"ファイルリストを保存しました。"_s;
@@ -35,6 +30,7 @@ const QString kNotSaved = u"ファイルリストを保存できませんでし�
 const QString kUnreadable = u"ファイルの情報を読み取れません\n"_s;
 const QString kNoDirectory = u"ディレクトリを開けません\n"_s;
 const QString kNoFiles = u"対象ファイルがありません"_s;
+const QString kTooMany = u"ファイル数が 9999を越えていますから処理出来ません"_s;
 const QString kVersion = u"Vrel's Listwright ver.1.00 (97/10/21)\r\r"_s;
 
 // Every text the program may show, as its messages are defined; the last three carry a path
@@ -43,7 +39,7 @@ bool isProgramMessage(const QString &text)
 {
     static const QStringList exact = {
         u"ファイル拡張子を決めて下さい"_s,
-        u"ファイル数が 9999を越えていますから処理出来ません"_s,
+        kTooMany,
         kNoFiles,
         kAskTxt,
         kAskCsv,
@@ -63,33 +59,14 @@ bool isProgramMessage(const QString &text)
 
 // The program as it starts, minus printing (its dialog would wait for a person), with the
 // read-me data looked for in a directory of the test's own.
-struct Program
+struct Drill : Program
 {
-    explicit Program(const QString &dataDirectory = QString())
+    explicit Drill(const QString &dataDirectory = QDir::tempPath())
     {
         output::attachExport(main);
-        opener = readme::attachReadme(main, dataDirectory.isEmpty() ? QDir::tempPath() : dataDirectory);
-        main.show();
-        if (!QTest::qWaitForWindowExposed(&main))
-            qFatal("main window not exposed");
+        opener = readme::attachReadme(main, dataDirectory);
     }
 
-    void list(const QString &dir, const QString &pattern = u"*.*"_s)
-    {
-        main.Combo1->setEditText(pattern);
-        main.Dir1->setPath(dir);
-        main.Combo1_KeyPress(13);
-    }
-
-    QStringList lines() const
-    {
-        QStringList out;
-        for (int i = 0; i < main.List1->count(); ++i)
-            out.append(main.List1->item(i)->text());
-        return out;
-    }
-
-    frmVREL_FP main;
     readme::ReadmeOpener *opener = nullptr;
 };
 
@@ -104,12 +81,6 @@ void checkStillRunning(Program &p)
     QCOMPARE(g_boxes->texts(), QStringList{kVersion});
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
-
 void makeFile(const QString &path, qint64 size = 1)
 {
     QFile f(path);
@@ -119,16 +90,6 @@ void makeFile(const QString &path, qint64 size = 1)
 
 } // namespace
 
-void TestDrill::init()
-{
-    g_boxes = std::make_unique<ScriptedMessageBox>();
-}
-
-void TestDrill::cleanup()
-{
-    g_boxes.reset();
-}
-
 void TestDrill::directoryDisappearsWhileShown()
 {
     QTemporaryDir root;
@@ -136,7 +97,7 @@ void TestDrill::directoryDisappearsWhileShown()
     const QString shown = root.filePath(u"消える"_s);
     QVERIFY(QDir().mkpath(shown + u"/sub"_s));
     makeFile(shown + u"/a.txt"_s);
-    Program p;
+    Drill p;
     p.list(shown);
     QCOMPARE(p.main.List1->count(), 1);
     QVERIFY(QDir(shown).removeRecursively());
@@ -155,11 +116,13 @@ void TestDrill::directoryDisappearsWhileShown()
     p.main.Dir1->setCurrentRow(p.main.Dir1->count() - 1);
     QTest::keyClick(p.main.Dir1, Qt::Key_Return);
     QCOMPARE(g_boxes->texts().last(), kNoDirectory + QDir::toNativeSeparators(shown + u"/sub"_s));
+    QCOMPARE(p.main.Dir1->path(), QDir::toNativeSeparators(shown));
     QCOMPARE(p.main.List1->count(), 0);
     QVERIFY(!QFileInfo::exists(shown));
 
     p.main.Command2->click();
     QCOMPARE(g_boxes->texts().last(), kNoFiles);
+    QCOMPARE(g_boxes->shown().last().icon, platform::Icon::None);
     checkStillRunning(p);
 }
 
@@ -177,7 +140,7 @@ void TestDrill::fileChangesBetweenPasses()
     QVERIFY(dir.isValid());
     makeFile(dir.filePath(u"a.txt"_s), 10);
     makeFile(dir.filePath(u"b.txt"_s), 20);
-    Program p;
+    Drill p;
     p.list(dir.path());
     QCOMPARE(p.main.List1->count(), 2);
 
@@ -193,6 +156,7 @@ void TestDrill::fileChangesBetweenPasses()
     });
     p.main.Combo1_KeyPress(13);
     QCOMPARE(g_boxes->texts(), QStringList{kUnreadable + dir.filePath(u"b.txt"_s)});
+    QCOMPARE(g_boxes->shown().at(0).icon, platform::Icon::Exclamation);
     // Nothing half-built stays behind for the outputs to read.
     QCOMPARE(p.main.List1->count(), 0);
     QCOMPARE(Module1::gTotalBytes, 0);
@@ -226,13 +190,13 @@ void TestDrill::exportFaultKeepsEarlierFile()
     makeFile(dir.filePath(u"a.txt"_s), 100);
     makeFile(dir.filePath(u"漢字.txt"_s), 200);
 
-    Program p;
+    Drill p;
     p.list(dir.path(), u"a*.txt"_s);
     (csv ? p.main.Option2 : p.main.Option1)->setChecked(true);
     const QString path = dir.filePath(csv ? u"VREL_FILE_LIST.CSV"_s : u"VREL_FILE_LIST.TXT"_s);
     p.main.Command2->click();
     QCOMPARE(g_boxes->texts().last(), kSaved);
-    const QByteArray earlier = contents(path);
+    const QByteArray earlier = fixtures::contents(path);
     QVERIFY(earlier.size() > 0);
 
     QVERIFY(fullDisk ? mount.fill() : mount.makeReadOnly());
@@ -240,10 +204,20 @@ void TestDrill::exportFaultKeepsEarlierFile()
     p.list(dir.path(), u"*.txt"_s);
     QVERIFY(p.main.List1->count() >= 2);
     g_boxes->reset();
+    const QStringList before = p.lines();
     p.main.Command2->click();
     QCOMPARE(g_boxes->texts().size(), 2);
-    QVERIFY(g_boxes->texts().at(1).startsWith(kNotSaved + QDir::toNativeSeparators(path) + u'\n'));
-    QCOMPARE(contents(path), earlier);
+    const platform::Message &failure = g_boxes->shown().at(1);
+    QVERIFY2(failure.text.startsWith(kNotSaved + QDir::toNativeSeparators(path) + u'\n'), qPrintable(failure.text));
+    QCOMPARE(failure.icon, platform::Icon::Exclamation);
+    QCOMPARE(fixtures::contents(path), earlier);
+    QCOMPARE(p.lines(), before);
+    // No temporary file left behind.
+    QStringList expected = {u"a.txt"_s, u"漢字.txt"_s, path.mid(dir.path().size() + 1)};
+    if (fullDisk)
+        expected.append(u"filler"_s);
+    expected.sort();
+    QCOMPARE(fixtures::entries(dir.path()), expected);
     checkStillRunning(p);
 }
 
@@ -279,17 +253,14 @@ void TestDrill::hostileReadmeData()
     QCOMPARE(file.write(data), data.size());
     file.close();
 
-    Program p(dir.path());
+    Drill p(dir.path());
     p.main.mnuReadme_Click();
     frmReadme *readme = p.opener->window();
     QVERIFY(readme);
     QVERIFY(QTest::qWaitForWindowExposed(readme));
     QVERIFY(readme->lstReadme->count() <= 1000);
     if (!expectedHead.isEmpty()) {
-        QStringList shown;
-        for (int i = 0; i < readme->lstReadme->count(); ++i)
-            shown.append(readme->lstReadme->item(i)->text());
-        QCOMPARE(shown, expectedHead);
+        QCOMPARE(fixtures::itemTexts(readme->lstReadme), expectedHead);
     }
     readme->Command1->click();
     QTRY_VERIFY(!p.opener->window());
@@ -325,7 +296,7 @@ void TestDrill::fullDirectoryOfLongNames()
         total += i;
     }
 
-    Program p;
+    Drill p;
     p.list(dir.path());
     QVERIFY2(g_boxes->texts().isEmpty(), qPrintable(g_boxes->texts().join(u'|')));
     QCOMPARE(p.main.List1->count(), 9999);
@@ -338,7 +309,7 @@ void TestDrill::fullDirectoryOfLongNames()
 
     p.main.Command2->click();
     QCOMPARE(g_boxes->texts(), QStringList({kAskTxt, kSaved}));
-    const QByteArray txt = contents(dir.filePath(u"VREL_FILE_LIST.TXT"_s));
+    const QByteArray txt = fixtures::contents(dir.filePath(u"VREL_FILE_LIST.TXT"_s));
     QCOMPARE(txt.count("\r\n"), 9999 + 7);
     QVERIFY(txt.contains("\r\n" + platform::toCp932(lines.first()) + "\r\n"));
     QVERIFY(txt.endsWith("49,985,001\r\n"));
@@ -347,9 +318,23 @@ void TestDrill::fullDirectoryOfLongNames()
     p.main.Option2->setChecked(true);
     p.main.Command2->click();
     QCOMPARE(g_boxes->texts(), QStringList({kAskCsv, kSaved}));
-    const QByteArray csv = contents(dir.filePath(u"VREL_FILE_LIST.CSV"_s));
+    const QByteArray csv = fixtures::contents(dir.filePath(u"VREL_FILE_LIST.CSV"_s));
     QCOMPARE(csv.count("\r\n"), 9999);
     const QByteArray last = csv.mid(csv.lastIndexOf("\r\n", csv.size() - 3) + 2);
     QVERIFY2(last.contains("\",\"49985001\",\""), last.constData());
+
+    // With one of the list files beside them the directory holds 10,000: refused, and nothing
+    // of the earlier list is left for the outputs. The count comes before an empty pattern.
+    QVERIFY(QFile::remove(dir.filePath(u"VREL_FILE_LIST.CSV"_s)));
+    for (const QString &pattern : {u"*.*"_s, QString()}) {
+        g_boxes->reset();
+        p.list(dir.path(), pattern);
+        QCOMPARE(g_boxes->texts(), QStringList{kTooMany});
+        QCOMPARE(g_boxes->shown().at(0).buttons, platform::Buttons::Ok);
+        QCOMPARE(g_boxes->shown().at(0).icon, platform::Icon::None);
+        QCOMPARE(p.main.List1->count(), 0);
+        QCOMPARE(Module1::gTotalBytes, 0);
+        QCOMPARE(Module1::gExtWidth, 0);
+    }
     checkStillRunning(p);
 }

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "scriptedTest.h"
+
 #include <QObject>
 
 // The whole program, offscreen, put through the faults a desktop can throw at it: it must keep
 // running, lose nothing, and say only what it has to say.
-class TestDrill : public QObject
+class TestDrill : public ScriptedTest
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void directoryDisappearsWhileShown();
     void fileChangesBetweenPasses_data();
     void fileChangesBetweenPasses();

@@ -1,41 +1,32 @@
 #pragma once
 
+#include "scriptedTest.h"
+
 #include <QObject>
 
 class TestListBuild : public QObject
 {
     Q_OBJECT
 private slots:
-    void workedExample();
+    void lines_data();
+    void lines();
     void splitFileName_data();
     void splitFileName();
-    void nameColumnCountsCells();
-    void emptyDirectory();
-    void hugeFilesAndTotals();
-    void fileVanishingBetweenPassesIsReported();
     void fileGrowingBetweenPassesKeepsItsColumn();
     void totalBeyond64BitsIsRefused();
 };
 
-class TestMainWindow : public QObject
+class TestMainWindow : public ScriptedTest
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void startUpState();
-    void layoutInTwips();
-    void fixedSizeAndCentre();
     void buildsFromPatternBox();
     void builtListStoredInModule1();
-    void secondBuildForgetsTheFirst();
-    void fileLimit();
     void emptyPattern();
-    void unreadableFileEmptiesTheList();
     void oddNamesStillListed();
     void driveChoice();
     void menuShortcutsBeatThePatternBox();
-    void versionMessage();
     void secondCopyLeavesSilently();
     void closingRunsNoHandler();
 };

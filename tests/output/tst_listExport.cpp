@@ -1,7 +1,6 @@
-#include "tst_export.h"
+#include "tst_output.h"
 
 #include "output/listExport.h"
-#include "output/listingLayout.h"
 
 #include <QTest>
 
@@ -14,9 +13,13 @@ namespace {
 
 const QByteArray kRule = QByteArray(57, '-') + "\r\n";
 
+// One file of 100 bytes in columns 6 + 4 + 5: "(1)" and "100" leave four spaces after "Total".
 output::ExportedList oneFile(const QString &name, const QString &ext, const QString &line)
 {
     output::ExportedList list;
+    list.nameWidth = 6;
+    list.extWidth = 4;
+    list.sizeWidth = 5;
     list.directory = u"/data"_s;
     list.pattern = u"*.txt"_s;
     list.lines = {line};
@@ -56,8 +59,6 @@ void TestListExport::csvRecords_data()
                                   << QByteArray("\"README\",\"\",\"100\",\"97-10-21\",\"09:05:03\"\r\n");
     QTest::newRow("several dots") << u"a"_s << u".b.c"_s
                                   << QByteArray("\"a\",\".b.c\",\"100\",\"97-10-21\",\"09:05:03\"\r\n");
-    QTest::newRow("double-width") << u"漢字"_s << u".txt"_s
-                                  << QByteArray("\"\x8A\xBF\x8E\x9A\",\".txt\",\"100\",\"97-10-21\",\"09:05:03\"\r\n");
     QTest::newRow("half-width katakana") << u"ｱｲｳ"_s << u".txt"_s
                                          << QByteArray("\"\xB1\xB2\xB3\",\".txt\",\"100\",\"97-10-21\",\"09:05:03\"\r\n");
     QTest::newRow("double quote") << u"say \"hi\""_s << u".txt"_s
@@ -81,20 +82,13 @@ void TestListExport::txtFile_data()
 
     const QByteArray header = "VREL's file print \r\n" + kRule;
 
-    // Columns 6 + 4 + 5: "(1)" and "100" leave four spaces after "Total".
     auto ascii = oneFile(u"a"_s, u".txt"_s, u"a     .txt  100 97-10-21 09:05:03"_s);
-    ascii.nameWidth = 6;
-    ascii.extWidth = 4;
-    ascii.sizeWidth = 5;
     QTest::newRow("ascii") << ascii
                            << header + "Directory : /data\r\nFile Type : *.txt\r\n" + kRule
                                   + "a     .txt  100 97-10-21 09:05:03\r\n" + kRule + "Total(1)    100\r\n";
 
     auto wide = oneFile(u"漢字"_s, u".txt"_s, u"漢字  .txt  100 97-10-21 09:05:03"_s);
     wide.directory = u"/資料"_s;
-    wide.nameWidth = 6;
-    wide.extWidth = 4;
-    wide.sizeWidth = 5;
     QTest::newRow("double-width")
         << wide
         << header + "Directory : /\x8E\x91\x97\xBF\r\nFile Type : *.txt\r\n" + kRule
@@ -102,9 +96,6 @@ void TestListExport::txtFile_data()
 
     auto foreign = oneFile(u"한"_s, u".txt"_s, u"한     .txt  100 97-10-21 09:05:03"_s);
     foreign.pattern = u"*.한"_s;
-    foreign.nameWidth = 6;
-    foreign.extWidth = 4;
-    foreign.sizeWidth = 5;
     QTest::newRow("outside code page 932")
         << foreign
         << header + "Directory : /data\r\nFile Type : *.?\r\n" + kRule + "?     .txt  100 97-10-21 09:05:03\r\n"
@@ -123,13 +114,6 @@ void TestListExport::txtFile_data()
                                            + "a       5 97-10-21 09:05:03\r\nb       7 97-10-21 09:05:04\r\n" + kRule
                                            + "Total(2)12\r\n";
 
-    auto root = ascii;
-    root.directory = u"/"_s;
-    root.pattern = QString();
-    QTest::newRow("root directory, empty pattern")
-        << root
-        << header + "Directory : /\r\nFile Type : \r\n" + kRule + "a     .txt  100 97-10-21 09:05:03\r\n" + kRule
-               + "Total(1)    100\r\n";
 }
 
 void TestListExport::txtFile()
@@ -139,35 +123,4 @@ void TestListExport::txtFile()
     const QByteArray bytes = output::listFileBytes(ListFormat::Txt, list);
     QCOMPARE(bytes, expected);
     QCOMPARE(bytes.count("\r\n"), list.lines.size() + 7);
-}
-
-void TestListExport::totalLine_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<qint64>("total");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("30 columns") << 3 << qint64(12345) << 30 << u"Total(3)"_s + QString(16, u' ') + u"12,345"_s;
-    QTest::newRow("exactly fits") << 3 << qint64(12345) << 14 << u"Total(3)12,345"_s;
-    QTest::newRow("one space") << 3 << qint64(12345) << 15 << u"Total(3) 12,345"_s;
-    QTest::newRow("too narrow") << 3 << qint64(12345) << 10 << u"Total(3)12,345"_s;
-    QTest::newRow("zero bytes") << 2 << qint64(0) << 12 << u"Total(2)   0"_s;
-    QTest::newRow("four-digit count") << 9999 << qint64(1249060) << 20 << u"Total(9999)1,249,060"_s;
-    QTest::newRow("beyond 32 bits") << 2 << qint64(5368709120) << 22 << u"Total(2) 5,368,709,120"_s;
-}
-
-void TestListExport::totalLine()
-{
-    QFETCH(int, count);
-    QFETCH(qint64, total);
-    QFETCH(int, width);
-    QFETCH(QString, expected);
-    QCOMPARE(output::listingTotalLine(count, total, width), expected);
-}
-
-void TestListExport::fileInRootDirectory()
-{
-    QCOMPARE(output::listFilePath(u"/"_s, ListFormat::Txt), u"/VREL_FILE_LIST.TXT"_s);
-    QCOMPARE(output::listFilePath(u"/data"_s, ListFormat::Csv), u"/data/VREL_FILE_LIST.CSV"_s);
 }

@@ -6,34 +6,6 @@
 
 using namespace Qt::StringLiterals;
 
-void TestListingLayout::header_data()
-{
-    QTest::addColumn<QString>("directory");
-    QTest::addColumn<QString>("pattern");
-    QTest::addColumn<QString>("directoryLine");
-    QTest::addColumn<QString>("patternLine");
-
-    QTest::newRow("plain") << u"/home/ken/docs"_s << u"*.txt"_s << u"Directory : /home/ken/docs"_s
-                           << u"File Type : *.txt"_s;
-    QTest::newRow("root keeps its slash") << u"/"_s << u"*.*"_s << u"Directory : /"_s << u"File Type : *.*"_s;
-    QTest::newRow("pattern as typed") << u"/tmp/日本語"_s << u" a?.* "_s << u"Directory : /tmp/日本語"_s
-                                      << u"File Type :  a?.* "_s;
-}
-
-void TestListingLayout::header()
-{
-    QFETCH(QString, directory);
-    QFETCH(QString, pattern);
-    QFETCH(QString, directoryLine);
-    QFETCH(QString, patternLine);
-
-    const QString rule = u"---------------------------------------------------------"_s;
-    QCOMPARE(rule.size(), 57);
-    QCOMPARE(output::listingRule(), rule);
-    QCOMPARE(output::listingHeader(directory, pattern),
-             (QStringList{u"VREL's file print "_s, rule, directoryLine, patternLine, rule}));
-}
-
 void TestListingLayout::totalLine_data()
 {
     QTest::addColumn<int>("count");

@@ -1,32 +1,50 @@
 #pragma once
 
+#include "scriptedTest.h"
+
 #include <QObject>
 #include <QProcess>
 #include <QString>
+
+class TestListExport : public QObject
+{
+    Q_OBJECT
+private slots:
+    void csvWorkedExample();
+    void csvRecords_data();
+    void csvRecords();
+    void txtFile_data();
+    void txtFile();
+};
+
+class TestExportCommand : public ScriptedTest
+{
+    Q_OBJECT
+private slots:
+    void txtAndCsvOfRealList();
+    void patternLineShowsTheBoxAtTheClick();
+    void cancelWritesNothing_data();
+    void cancelWritesNothing();
+    void directoryInTheWay();
+};
 
 class TestListingLayout : public QObject
 {
     Q_OBJECT
 private slots:
-    void header_data();
-    void header();
     void totalLine_data();
     void totalLine();
 };
 
-class TestPrintFileList : public QObject
+class TestPrintFileList : public ScriptedTest
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void printsListing();
-    void columnsLineUpOnPaper();
-    void buttonAndMenuPrintTheSame();
     void longListRunsOverPages();
     void emptyList();
-    void cancelledDialog();
-    void printerFailingMidJob();
+    void abortedJob_data();
+    void abortedJob();
     void totalWiderThanColumns();
 };
 

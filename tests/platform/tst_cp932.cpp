@@ -35,15 +35,6 @@ void TestCp932::unmappableBecomesQuestionMark()
     QCOMPARE(platform::toCp932(u"caf\u00E9\U0001F600漢"_s), QByteArray("caf??\x8A\xBF"));
 }
 
-void TestCp932::invalidBytesDecodeToReplacement()
-{
-    // A lead byte with a bad trail keeps the byte after it; a lead byte at the very end; an
-    // undefined single byte.
-    QCOMPARE(platform::fromCp932(QByteArray("a\x81 b")), u"a\uFFFD b"_s);
-    QCOMPARE(platform::fromCp932(QByteArray("ok\x8A")), u"ok\uFFFD"_s);
-    QCOMPARE(platform::fromCp932(QByteArray("\xA0x")).back(), u'x');
-}
-
 void TestCp932::displayCells_data()
 {
     QTest::addColumn<QString>("text");

@@ -91,35 +91,3 @@ void TestFileSystem::linksCountAsTheirTargets()
     QVERIFY(!platform::readFileFacts(platform::nativePath(dir.filePath(u"broken.bin"_s))));
     QVERIFY(!platform::readFileFacts(platform::nativePath(dir.path())));
 }
-
-void TestFileSystem::oddNamesKeepOneLineAndTheirBytes()
-{
-#ifdef Q_OS_WIN
-    QSKIP("names are always valid UTF-16 on Windows");
-#endif
-    QTemporaryDir dir;
-    const QByteArray invalid("bad\xFF\xFEname.txt");
-    fixtures::makeRawFile(dir.path(), invalid, 7, kTime);
-    fixtures::makeRawFile(dir.path(), QByteArray("two\nlines.txt"), 9, kTime);
-
-    const auto files = platform::listFiles(dir.path(), u"*.txt"_s);
-    QVERIFY(files);
-    QCOMPARE(files->size(), 2);
-    const auto &bad = files->at(0);
-    QVERIFY(bad.name.startsWith(u"bad"_s));
-    QVERIFY(bad.name.contains(QChar::ReplacementCharacter));
-    QCOMPARE(bad.nativeName, invalid);
-    // The on-disk bytes still reach the file.
-    const auto facts = platform::readFileFacts(platform::nativePath(dir.path()) + '/' + bad.nativeName);
-    QVERIFY(facts);
-    QCOMPARE(facts->size, 7);
-    QCOMPARE(files->at(1).name, u"two?lines.txt"_s);
-    fixtures::removeRawFile(dir.path(), invalid);
-}
-
-void TestFileSystem::unreadableDirectoryGivesNothing()
-{
-    QTemporaryDir dir;
-    QVERIFY(!platform::listFiles(dir.filePath(u"no-such-dir"_s), u"*.*"_s));
-    QVERIFY(!platform::listSubdirectories(dir.filePath(u"no-such-dir"_s)));
-}

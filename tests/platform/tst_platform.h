@@ -9,7 +9,6 @@ private slots:
     void microsoftMapping_data();
     void microsoftMapping();
     void unmappableBecomesQuestionMark();
-    void invalidBytesDecodeToReplacement();
     void displayCells_data();
     void displayCells();
 };
@@ -39,8 +38,6 @@ private slots:
     void patterns();
     void listsPlainVisibleFilesInFixedOrder();
     void linksCountAsTheirTargets();
-    void oddNamesKeepOneLineAndTheirBytes();
-    void unreadableDirectoryGivesNothing();
 };
 
 class TestControls : public QObject
@@ -48,8 +45,7 @@ class TestControls : public QObject
     Q_OBJECT
 private slots:
     void init();
-    void dirListOpensOnlyReadableDirectories();
-    void fileListFollowsPathAndPattern();
+    void dirListOpensSubdirectories();
     void fontsKeepFullWidthAtTwoCells();
     void messageBoxSpeaksJapanese();
     void twipsFollowTheScreen();

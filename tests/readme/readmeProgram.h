@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/frmVREL_FP.h"
+#include "program.h"
 #include "readme/frmReadme.h"
 #include "readme/readmeOpener.h"
 
@@ -16,25 +16,18 @@ inline void writeDataFile(const QString &dir, const QByteArray &bytes)
 }
 
 // The real main window with the read-me command attached to a data directory of the test's own.
-struct Program
+struct Readme : Program
 {
-    explicit Program(const QString &dataDirectory)
-    {
-        main.show();
-        if (!QTest::qWaitForWindowExposed(&main))
-            qFatal("main window not exposed");
-        opener = readme::attachReadme(main, dataDirectory);
-    }
+    explicit Readme(const QString &dataDirectory) : opener(readme::attachReadme(main, dataDirectory)) {}
 
     frmReadme *openReadme()
     {
         main.mnuReadme_Click();
         frmReadme *w = opener->window();
-        if (w && !QTest::qWaitForWindowExposed(w))
-            qFatal("read-me window not exposed");
+        if (w)
+            fixtures::show(*w);
         return w;
     }
 
-    frmVREL_FP main;
-    readme::ReadmeOpener *opener = nullptr;
+    readme::ReadmeOpener *opener;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scriptedTest.h"
+
 #include <QObject>
 
 class TestReadmeReader : public QObject
@@ -8,41 +10,31 @@ class TestReadmeReader : public QObject
 private slots:
     void lines_data();
     void lines();
-    void thousandLineLimit_data();
-    void thousandLineLimit();
     void unreadableFile();
     void dataFilePath_data();
     void dataFilePath();
     void shippedDataFile();
 };
 
-class TestReadmeWindow : public QObject
+class TestReadmeWindow : public ScriptedTest
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensOverTheMainWindow();
-    void layoutInTwips();
     void closingRestoresMainPointer_data();
     void closingRestoresMainPointer();
     void swatches_data();
     void swatches();
-    void reopeningStartsAfresh();
-    void openingWhileOpenOnlyRaises();
-    void mainWindowStaysUsable();
+    void reopening();
     void missingDataFile();
 };
 
-class TestReadmePrint : public QObject
+class TestReadmePrint : public ScriptedTest
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void printsTheText_data();
     void printsTheText();
-    void atMostAThousandLines();
     void abortPath_data();
     void abortPath();
 };

@@ -7,8 +7,7 @@
 #include "platform/mousePointer.h"
 #include "printedPdf.h"
 #include "readmeProgram.h"
-#include "scriptedMessageBox.h"
-#include "scriptedPrinterDialog.h"
+#include "scriptedTest.h"
 
 #include <QDir>
 #include <QFontMetricsF>
@@ -16,7 +15,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include <cmath>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -24,13 +22,9 @@ using platform::MousePointer;
 
 namespace {
 
-std::unique_ptr<ScriptedMessageBox> g_boxes;
-std::unique_ptr<ScriptedPrinterDialog> g_dialog;
-std::unique_ptr<QTemporaryDir> g_out;
 
 const QString kWarning = u"プリンターの機種によっては、プログラムがダウンすることが有ります。"_s;
 const QString kAbort = u"印刷処理を中断します"_s;
-const QString kIndent(15, u' ');
 
 QByteArray dataFile(const QStringList &lines, const char *end = "\r\n")
 {
@@ -40,81 +34,24 @@ QByteArray dataFile(const QStringList &lines, const char *end = "\r\n")
     return bytes;
 }
 
-// Where "Print to File (PDF)" in the printer dialog would send it.
-QString printTo(frmReadme &r, const QString &name)
+QString printTo(frmReadme &r)
 {
-    const QString pdf = g_out->filePath(name);
-    QPrinter &printer = r.cdl_read->printer();
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
+    static QTemporaryDir out;
+    const QString pdf = out.filePath(u"readme.pdf"_s);
+    QFile::remove(pdf);
+    printedPdf::printTo(r.cdl_read->printer(), pdf);
     return pdf;
-}
-
-qreal lineSpacing(QPrinter &printer)
-{
-    return QFontMetricsF(platform::minchoFont(12), &printer).lineSpacing();
-}
-
-// Each page's lines as they stand on paper, rebuilt from where every word stands: its height
-// on the page gives its line, its distance from the printable area's left edge its column
-// (Mincho at 12 points is 6 points a half-width cell). A line of spaces leaves no mark but
-// keeps its place, so it shows as an empty line between the ones around it.
-QList<QStringList> onPaper(frmReadme &r, const QString &pdf)
-{
-    QPrinter &printer = r.cdl_read->printer();
-    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
-    const qreal spacing = lineSpacing(printer) * 72.0 / printer.resolution();
-    QList<QStringList> pages(printedPdf::pageCount(pdf));
-    for (const printedPdf::Word &word : printedPdf::words(pdf)) {
-        QStringList &lines = pages[word.page];
-        const auto row = qsizetype(std::floor((word.box.bottom() - area.top()) / spacing));
-        while (lines.size() <= row)
-            lines.append(QString());
-        QString &line = lines[row];
-        const int column = qRound((word.box.left() - area.left()) / 6.0);
-        line += QString(std::max<qsizetype>(column - line.size(), line.isEmpty() ? 0 : 1), u' ') + word.text;
-    }
-    return pages;
 }
 
 QStringList indented(const QStringList &text)
 {
     QStringList out;
     for (const QString &line : text)
-        out.append(kIndent + line);
-    return out;
-}
-
-// What a person sees of indented lines: trailing spaces leave no mark.
-QStringList seen(const QStringList &text)
-{
-    QStringList out;
-    for (const QString &line : indented(text)) {
-        QString printed = line;
-        while (printed.endsWith(u' '))
-            printed.chop(1);
-        out.append(printed);
-    }
-    while (!out.isEmpty() && out.last().isEmpty())
-        out.removeLast();
+        out.append(QString(15, u' ') + line);
     return out;
 }
 
 } // namespace
-
-void TestReadmePrint::init()
-{
-    g_boxes = std::make_unique<ScriptedMessageBox>();
-    g_dialog = std::make_unique<ScriptedPrinterDialog>();
-    g_out = std::make_unique<QTemporaryDir>();
-}
-
-void TestReadmePrint::cleanup()
-{
-    g_out.reset();
-    g_dialog.reset();
-    g_boxes.reset();
-}
 
 void TestReadmePrint::printsTheText_data()
 {
@@ -131,6 +68,10 @@ void TestReadmePrint::printsTheText_data()
                                       << QStringList{u"本文"_s, u""_s, u""_s};
     QTest::newRow("marker first") << dataFile({u"zeqa"_s, u"本文"_s}) << QStringList();
     QTest::newRow("empty file") << QByteArray() << QStringList();
+    QStringList many;
+    for (int i = 1; i <= 1005; ++i)
+        many.append(u"%1 行目の本文"_s.arg(i, 4, 10, QChar(u'0')));
+    QTest::newRow("at most 1000 lines, over pages") << dataFile(many + QStringList{u"zeqa"_s}) << many.mid(0, 1000);
 }
 
 void TestReadmePrint::printsTheText()
@@ -139,82 +80,48 @@ void TestReadmePrint::printsTheText()
     QFETCH(QStringList, text);
     QTemporaryDir dir;
     writeDataFile(dir.path(), "what the window showed\r\n"_ba);
-    Program p(dir.path());
+    Readme p(dir.path());
     frmReadme *r = p.openReadme();
     // Printing reads the file again; what the list shows does not matter.
     writeDataFile(dir.path(), data);
-    const QString pdf = printTo(*r, u"readme.pdf"_s);
+    const QString pdf = printTo(*r);
 
     FaultyLinePrinter watched(r->cdl_read->linePrinter());
     r->cdl_read->setLinePrinter(&watched);
-    QList<MousePointer> atWarning;
-    QList<MousePointer> atDialog;
-    QList<MousePointer> atLines;
-    QStringList boxesBeforeDialog;
-    QStringList handedOver;
-    g_boxes->onShow([&](const platform::Message &) { atWarning.append(platform::mousePointer(r)); });
-    g_dialog->onShow([&](QPrinter &) {
-        boxesBeforeDialog = g_boxes->texts();
-        atDialog.append(platform::mousePointer(r));
-    });
-    watched.onLine([&](const QString &line) {
-        atLines.append(platform::mousePointer(r));
-        handedOver.append(line);
-    });
+    // What happened, in order, each step marked with the pointer it happened under.
+    QStringList trace;
+    const auto note = [&](const QString &what) {
+        trace.append(what + (platform::mousePointer(r) == MousePointer::Hourglass ? u" (hourglass)"_s : QString()));
+    };
+    g_boxes->onShow([&](const platform::Message &m) { note(m.text); });
+    g_dialog->onShow([&](QPrinter &) { note(u"printer dialog"_s); });
+    watched.onLine(note);
 
     QTest::mouseClick(r->Command2, Qt::LeftButton);
 
-    QCOMPARE(g_boxes->texts(), QStringList{kWarning});
-    const platform::Message &warning = g_boxes->shown().first();
-    QCOMPARE(warning.title, u"VREL's FILEPRINT"_s);
-    QCOMPARE(warning.buttons, platform::Buttons::Ok);
-    QCOMPARE(warning.icon, platform::Icon::None);
-    QCOMPARE(boxesBeforeDialog, QStringList{kWarning});
+    QStringList expected{kWarning, u"printer dialog"_s};
+    for (const QString &line : indented(text))
+        expected.append(line + u" (hourglass)"_s);
+    QCOMPARE(trace, expected);
+    QCOMPARE(g_boxes->shown().first().icon, platform::Icon::None);
     QCOMPARE(g_dialog->lastPrinter(), &r->cdl_read->printer());
-    QCOMPARE(atWarning, QList<MousePointer>{MousePointer::Default});
-    QCOMPARE(atDialog, QList<MousePointer>{MousePointer::Default});
-    QCOMPARE(atLines, QList<MousePointer>(text.size(), MousePointer::Hourglass));
     QCOMPARE(platform::mousePointer(r), MousePointer::Default);
     // The read-me command's hourglass on the main window is not this command's to end.
     QCOMPARE(platform::mousePointer(&p.main), MousePointer::Hourglass);
-
     QCOMPARE(watched.fontName(), u"ＭＳ 明朝"_s);
     QCOMPARE(watched.fontSize(), 12.0);
-    QCOMPARE(handedOver, indented(text));
     QCOMPARE(watched.ended(), 1);
     QCOMPARE(watched.discarded(), 0);
 
-    // Even with no line, the document is ended: one blank page.
-    QCOMPARE(printedPdf::pageCount(pdf), 1);
-    QCOMPARE(onPaper(*r, pdf).value(0), seen(text));
-    r->cdl_read->setLinePrinter(nullptr);
-}
-
-void TestReadmePrint::atMostAThousandLines()
-{
-    QTemporaryDir dir;
-    QStringList file;
-    for (int i = 1; i <= 1005; ++i)
-        file.append(u"%1 行目の本文"_s.arg(i, 4, 10, QChar(u'0')));
-    writeDataFile(dir.path(), dataFile(file + QStringList{u"zeqa"_s}));
-    Program p(dir.path());
-    frmReadme *r = p.openReadme();
-    const QString pdf = printTo(*r, u"long.pdf"_s);
+    // Pages flow by themselves; even with no line, the document is ended: one blank page.
     QPrinter &printer = r->cdl_read->printer();
-
-    r->Command2_Click();
-
-    QCOMPARE(g_boxes->texts(), QStringList{kWarning});
-    const int perPage = int(printer.height() / lineSpacing(printer));
-    QVERIFY(perPage > 20 && 1000 % perPage != 0);
-    const QList<QStringList> pages = onPaper(*r, pdf);
-    QCOMPARE(pages.size(), 1000 / perPage + 1);
-    QStringList all;
-    for (qsizetype i = 0; i < pages.size(); ++i) {
-        QCOMPARE(pages[i].size(), i + 1 < pages.size() ? perPage : 1000 % perPage);
-        all += pages[i];
-    }
-    QCOMPARE(all, seen(file.mid(0, 1000)));
+    const int perPage = int(printer.height() / QFontMetricsF(platform::minchoFont(12), &printer).lineSpacing());
+    const QStringList all = printedPdf::seen(text, 15);
+    QList<QStringList> pages{all.mid(0, perPage)};
+    while (pages.size() * perPage < all.size())
+        pages.append(all.mid(pages.size() * perPage, perPage));
+    QCOMPARE(printedPdf::lines(pdf, printer), pages);
+    r->cdl_read->setLinePrinter(nullptr);
 }
 
 void TestReadmePrint::abortPath_data()
@@ -238,9 +145,9 @@ void TestReadmePrint::abortPath()
         QVERIFY(QDir(dir.path()).mkdir(u"VREL02.vrl"_s));
     else if (fault != u"missing")
         writeDataFile(dir.path(), dataFile(text));
-    Program p(dir.path());
+    Readme p(dir.path());
     frmReadme *r = p.openReadme();
-    const QString pdf = printTo(*r, u"aborted.pdf"_s);
+    const QString pdf = printTo(*r);
     FaultyLinePrinter faulty(r->cdl_read->linePrinter());
     r->cdl_read->setLinePrinter(&faulty);
     g_dialog->setAccepting(fault != u"cancel");
@@ -252,10 +159,6 @@ void TestReadmePrint::abortPath()
     r->Command2_Click();
 
     QCOMPARE(g_boxes->texts(), (QStringList{kWarning, kAbort}));
-    const platform::Message &abort = g_boxes->shown().last();
-    QCOMPARE(abort.title, u"VREL's FILEPRINT"_s);
-    QCOMPARE(abort.buttons, platform::Buttons::Ok);
-    QCOMPARE(abort.icon, platform::Icon::None);
     QCOMPARE(g_dialog->timesShown(), 1);
     QCOMPARE(atBoxes, (QList<MousePointer>{MousePointer::Default, pointerAtAbort}));
     QCOMPARE(platform::mousePointer(r), MousePointer::Default);
@@ -273,6 +176,6 @@ void TestReadmePrint::abortPath()
     r->Command2_Click();
     QCOMPARE(g_boxes->texts(), QStringList{kWarning});
     QCOMPARE(platform::mousePointer(r), MousePointer::Default);
-    QCOMPARE(onPaper(*r, pdf), QList<QStringList>{seen(text)});
+    QCOMPARE(printedPdf::lines(pdf, r->cdl_read->printer()), QList<QStringList>{printedPdf::seen(text, 15)});
     r->cdl_read->setLinePrinter(nullptr);
 }

@@ -1,6 +1,8 @@
 #include "fixtures.h"
 
+#include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QTest>
 
 #ifndef Q_OS_WIN
@@ -55,6 +57,34 @@ bool permissionsApply()
 #else
     return ::geteuid() != 0;
 #endif
+}
+
+void show(QWidget &window)
+{
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        qFatal("window not exposed");
+}
+
+QStringList itemTexts(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out.append(list->item(i)->text());
+    return out;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+}
+
+QStringList entries(const QString &dir)
+{
+    QStringList names = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    names.sort();
+    return names;
 }
 
 } // namespace fixtures

@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
+
+class QListWidget;
+class QWidget;
 
 // Real files for tests: exact sizes and modification times, so expected lines are known.
 namespace fixtures {
@@ -20,5 +24,16 @@ QDateTime localTime(int year, int month, int day, int hour, int minute, int seco
 
 // Whether this process can be kept out of a file by its permissions (not when running as root).
 bool permissionsApply();
+
+// Shows a window offscreen and waits until it takes input.
+void show(QWidget &window);
+
+QStringList itemTexts(const QListWidget *list);
+
+// A file's bytes, or "(missing)".
+QByteArray contents(const QString &path);
+
+// Every name in `dir`, hidden ones included, sorted: what a stray temporary file would show in.
+QStringList entries(const QString &dir);
 
 } // namespace fixtures

@@ -1,10 +1,16 @@
 #include "printedPdf.h"
 
+#include "platform/cp932.h"
+#include "platform/fonts.h"
+
+#include <QFontMetricsF>
+#include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 #include <algorithm>
-#include <iterator>
+#include <cmath>
 
 namespace printedPdf {
 
@@ -14,101 +20,99 @@ QByteArray run(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return {};
-    return process.readAllStandardOutput();
+    process.waitForFinished(60000);
+    return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
 }
 
 } // namespace
 
-QList<QStringList> pages(const QString &pdfPath)
+void printTo(QPrinter &printer, const QString &pdfPath)
 {
-    QList<QStringList> result;
-    const int count = pageCount(pdfPath);
-    for (int page = 1; page <= count; ++page) {
-        const QString pageText = QString::fromUtf8(
-            run(QStringLiteral("pdftotext"),
-                {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), QStringLiteral("-nopgbrk"),
-                 QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page), pdfPath,
-                 QStringLiteral("-")}));
-        QStringList lines = pageText.split(u'\n');
-        while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
-            lines.removeLast();
-        result.append(lines);
-    }
-    return result;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdfPath);
 }
 
 int pageCount(const QString &pdfPath)
 {
     const QString info = QString::fromUtf8(run(QStringLiteral("pdfinfo"), {pdfPath}));
-    for (const QString &line : info.split(u'\n')) {
-        if (line.startsWith(QStringLiteral("Pages:")))
-            return line.mid(6).trimmed().toInt();
-    }
-    return 0;
+    return QRegularExpression(QStringLiteral("^Pages:\\s*(\\d+)"), QRegularExpression::MultilineOption)
+        .match(info)
+        .captured(1)
+        .toInt();
 }
 
 QList<Word> words(const QString &pdfPath)
 {
-    const QByteArray xhtml = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-enc"),
-                                                              QStringLiteral("UTF-8"), pdfPath, QStringLiteral("-")});
+    QXmlStreamReader xml(run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-enc"),
+                                                           QStringLiteral("UTF-8"), pdfPath, QStringLiteral("-")}));
     QList<Word> result;
-    QXmlStreamReader xml(xhtml);
     int page = -1;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == u"page") {
+        if (xml.name() == u"page")
             ++page;
-        } else if (xml.name() == u"word") {
-            const auto a = xml.attributes();
-            const QPointF topLeft(a.value(QLatin1StringView("xMin")).toDouble(), a.value(QLatin1StringView("yMin")).toDouble());
-            const QPointF bottomRight(a.value(QLatin1StringView("xMax")).toDouble(), a.value(QLatin1StringView("yMax")).toDouble());
-            result.append({page, QRectF(topLeft, bottomRight), xml.readElementText()});
-        }
+        if (xml.name() != u"word")
+            continue;
+        const auto a = xml.attributes();
+        const auto at = [&a](const char *name) { return a.value(QLatin1StringView(name)).toDouble(); };
+        result.append({page, QRectF(QPointF(at("xMin"), at("yMin")), QPointF(at("xMax"), at("yMax"))), xml.readElementText()});
     }
     return result;
 }
 
-QList<QList<Word>> wordLines(const QList<Word> &words, int page)
+QList<QList<Row>> rows(const QString &pdfPath, QPrinter &printer)
 {
-    QList<Word> onPage;
-    std::copy_if(words.begin(), words.end(), std::back_inserter(onPage), [page](const Word &w) { return w.page == page; });
-    // Words of one line share their font, hence the bottom of their boxes.
-    const auto row = [](const Word &w) { return qRound(w.box.bottom() * 10); };
-    std::stable_sort(onPage.begin(), onPage.end(), [&](const Word &a, const Word &b) {
-        return row(a) != row(b) ? row(a) < row(b) : a.box.left() < b.box.left();
-    });
-    QList<QList<Word>> lines;
-    for (const Word &w : onPage) {
-        if (lines.isEmpty() || row(lines.last().first()) != row(w))
-            lines.append(QList<Word>());
-        lines.last().append(w);
+    const qreal top = printer.pageLayout().paintRect(QPageLayout::Point).top();
+    const qreal spacing =
+        QFontMetricsF(platform::minchoFont(12), &printer).lineSpacing() * 72.0 / printer.resolution();
+    QList<QList<Row>> pages(pageCount(pdfPath));
+    for (const Word &word : words(pdfPath)) {
+        QList<Row> &page = pages[word.page];
+        const auto row = qsizetype(std::floor((word.box.bottom() - top) / spacing));
+        if (page.size() <= row)
+            page.resize(row + 1);
+        page[row].append(word);
     }
-    return lines;
+    for (QList<Row> &page : pages) {
+        for (Row &row : page)
+            std::sort(row.begin(), row.end(), [](const Word &a, const Word &b) { return a.box.left() < b.box.left(); });
+    }
+    return pages;
 }
 
-QStringList cellLines(const QString &pdfPath, qreal left, qreal cell)
+QList<QStringList> lines(const QString &pdfPath, QPrinter &printer)
 {
-    const QList<Word> all = words(pdfPath);
-    const int pageTotal = all.isEmpty() ? 0 : all.last().page + 1;
-    QStringList result;
-    for (int page = 0; page < pageTotal; ++page) {
-        for (const QList<Word> &line : wordLines(all, page)) {
-            QString text;
-            int column = 0;
-            for (const Word &word : line) {
-                const int start = qRound((word.box.left() - left) / cell);
+    const qreal left = printer.pageLayout().paintRect(QPageLayout::Point).left();
+    QList<QStringList> pages;
+    for (const QList<Row> &page : rows(pdfPath, printer)) {
+        QStringList &text = pages.emplace_back();
+        for (const Row &row : page) {
+            QString line;
+            for (const Word &word : row) {
+                const int column = qRound((word.box.left() - left) / 6.0);
                 // Two words on one line stand at least one space apart, or they would be one.
-                text += QString(std::max(start - column, column > 0 ? 1 : 0), u' ');
-                text += word.text;
-                column = start + qRound(word.box.width() / cell);
+                line += QString(std::max(column - platform::displayCells(line), line.isEmpty() ? 0 : 1), u' ');
+                line += word.text;
             }
-            result.append(text);
+            text.append(line);
         }
     }
-    return result;
+    return pages;
+}
+
+QStringList seen(const QStringList &text, int indent)
+{
+    QStringList out;
+    for (const QString &line : text) {
+        QString printed = QString(indent, u' ') + line;
+        while (printed.endsWith(u' '))
+            printed.chop(1);
+        out.append(printed);
+    }
+    while (!out.isEmpty() && out.last().isEmpty())
+        out.removeLast();
+    return out;
 }
 
 } // namespace printedPdf

@@ -5,12 +5,14 @@
 #include <QString>
 #include <QStringList>
 
-// A printed PDF read back the way a person would: its text through poppler's pdftotext, and
-// where each word stands on the page.
+class QPrinter;
+
+// A printed PDF read back the way a person would: where each word stands on the page, through
+// poppler's pdftotext.
 namespace printedPdf {
 
-// The text lines of each page, leading spaces kept as pdftotext lays them out.
-QList<QStringList> pages(const QString &pdfPath);
+// Points `printer` at a PDF file, as "Print to File (PDF)" in the printer dialog would.
+void printTo(QPrinter &printer, const QString &pdfPath);
 
 int pageCount(const QString &pdfPath);
 
@@ -23,12 +25,19 @@ struct Word
 
 QList<Word> words(const QString &pdfPath);
 
-// The words of one page grouped into text lines from top to bottom, each left to right.
-QList<QList<Word>> wordLines(const QList<Word> &words, int page);
+using Row = QList<Word>;
 
-// Every page's text lines rebuilt from where each word stands on the page, for a listing in
-// a fixed-pitch face whose half-width characters are `cell` points wide: a word starting n
-// cells right of `left` is preceded by n cells of spaces, leading ones included.
-QStringList cellLines(const QString &pdfPath, qreal left, qreal cell);
+// Each page's words in the lines they were printed on by `printer` in Mincho at 12 points,
+// from the top of the printable area down, each line left to right: a line of spaces leaves
+// no word but keeps its place.
+QList<QList<Row>> rows(const QString &pdfPath, QPrinter &printer);
+
+// The same as text: a word's distance from the printable area's left edge gives its column
+// (6 points a half-width cell).
+QList<QStringList> lines(const QString &pdfPath, QPrinter &printer);
+
+// What a person sees of `text` printed after `indent` spaces: trailing spaces, and trailing
+// empty lines, leave no mark.
+QStringList seen(const QStringList &text, int indent);
 
 } // namespace printedPdf
