@@ -7,9 +7,11 @@
 
 #include "main/frmVREL_FP.h"
 #include "output/exportFileList.h"
-#include "output/listExport.h"
-#include "platform/dirListBox.h"
-#include "platform/messageBox.h"
+#include "output/listFile.h"
+#include "platform/controls/listBox.h"
+#include "platform/text/cp932.h"
+#include "platform/controls/dirListBox.h"
+#include "platform/window/messageBox.h"
 
 #include <QApplication>
 #include <QDir>
@@ -119,8 +121,9 @@ int main(int argc, char *argv[])
         }
         const QString listFile = listed + u'/' + format.fileName;
         const qint64 size = QFileInfo(listFile).size();
-        const auto format_ = format.option == window.Option1 ? output::ListFormat::Txt : output::ListFormat::Csv;
-        if (!writeIconvInput(output::listFileLines(format_, output::exportedList(window, format_)), size,
+        const auto listFormat = format.option == window.Option1 ? output::ListFormat::Txt : output::ListFormat::Csv;
+        const QString text = platform::fromCp932(output::listFileBytes(listFormat, output::shownList(window)));
+        if (!writeIconvInput(text.split(u"\r\n"_s, Qt::SkipEmptyParts), size,
                              work + u"/iconv-"_s + QLatin1StringView(format.label) + u".txt"_s))
             return 1;
         std::printf("%s %.3f %lld\n", format.label, median(times), static_cast<long long>(size));

@@ -3,12 +3,12 @@
 #include "benchSupport.h"
 
 #include "main/frmVREL_FP.h"
-#include "platform/dirListBox.h"
+#include "platform/controls/dirListBox.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
+#include "platform/controls/listBox.h"
 #include <QTemporaryDir>
 
 #include <cstdio>

@@ -4,13 +4,13 @@
 // and reports key=value lines on standard output.
 
 #include "main/frmVREL_FP.h"
-#include "output/commonDialog.h"
+#include "platform/printing/commonDialog.h"
 #include "output/printFileList.h"
-#include "platform/dirListBox.h"
-#include "platform/fonts.h"
-#include "platform/linePrinter.h"
-#include "platform/messageBox.h"
-#include "platform/printerDialog.h"
+#include "platform/controls/dirListBox.h"
+#include "platform/window/fonts.h"
+#include "platform/printing/linePrinter.h"
+#include "platform/window/messageBox.h"
+#include "platform/printing/printerDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,7 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
-#include <QListWidget>
+#include "platform/controls/listBox.h"
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -129,7 +129,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    output::CommonDialog &common = output::commonDialog(window);
+    platform::CommonDialog &common = *window.CommonDialog;
     const QString printPdf = work.filePath(QStringLiteral("print.pdf"));
     common.printer().setOutputFormat(QPrinter::PdfFormat);
     common.printer().setOutputFileName(printPdf);

@@ -1,5 +1,5 @@
 #include "fuzzCheck.h"
-#include "platform/cp932.h"
+#include "platform/text/cp932.h"
 
 #include <cstddef>
 #include <cstdint>

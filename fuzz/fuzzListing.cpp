@@ -1,7 +1,7 @@
 #include "fuzzCheck.h"
 #include "main/listBuild.h"
-#include "platform/cp932.h"
-#include "platform/fileSystem.h"
+#include "platform/text/cp932.h"
+#include "platform/files/fileSystem.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -34,10 +34,9 @@ platform::FileFacts factsFrom(FuzzedDataProvider &in)
     // Whatever stat and localtime can give: any size a sparse file may claim, any year.
     platform::FileFacts facts;
     facts.size = in.ConsumeIntegralInRange<qint64>(0, std::numeric_limits<qint64>::max());
-    facts.date = QDate(in.ConsumeIntegralInRange<int>(-300000, 300000), in.ConsumeIntegralInRange<int>(1, 12),
-                       in.ConsumeIntegralInRange<int>(1, 31));
-    facts.time = QTime(in.ConsumeIntegralInRange<int>(0, 23), in.ConsumeIntegralInRange<int>(0, 59),
-                       in.ConsumeIntegralInRange<int>(0, 59));
+    facts.modified = {in.ConsumeIntegralInRange<int>(-300000, 300000), in.ConsumeIntegralInRange<int>(1, 12),
+                      in.ConsumeIntegralInRange<int>(1, 31),       in.ConsumeIntegralInRange<int>(0, 23),
+                      in.ConsumeIntegralInRange<int>(0, 59),       in.ConsumeIntegralInRange<int>(0, 59)};
     return facts;
 }
 

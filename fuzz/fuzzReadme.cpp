@@ -1,6 +1,6 @@
 #include "fuzzCheck.h"
-#include "platform/cp932.h"
-#include "platform/textFileReader.h"
+#include "platform/text/cp932.h"
+#include "platform/text/textFile.h"
 #include "readme/readmeReader.h"
 
 #include <QBuffer>

@@ -1,8 +1,8 @@
 #include "main/frmVREL_FP.h"
 #include "output/exportFileList.h"
 #include "output/printFileList.h"
-#include "platform/singleCopy.h"
-#include "platform/translation.h"
+#include "platform/process/singleCopy.h"
+#include "platform/process/translation.h"
 #include "readme/readmeOpener.h"
 
 #include <QApplication>

@@ -1,13 +1,16 @@
 #include "frmVREL_FP.h"
 
 #include "module1.h"
-#include "platform/dirListBox.h"
-#include "platform/driveListBox.h"
-#include "platform/fileListBox.h"
-#include "platform/fonts.h"
-#include "platform/messageBox.h"
-#include "platform/mousePointer.h"
-#include "platform/twips.h"
+#include "platform/controls/dirListBox.h"
+#include "platform/controls/driveListBox.h"
+#include "platform/controls/fileListBox.h"
+#include "platform/controls/listBox.h"
+#include "platform/printing/commonDialog.h"
+#include "platform/window/fixedOuterSize.h"
+#include "platform/window/fonts.h"
+#include "platform/window/messageBox.h"
+#include "platform/window/mousePointer.h"
+#include "platform/window/twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,18 +19,16 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 using platform::placeAt;
 
 namespace {
 
-constexpr int kOuterWidthTwips = 8800;
-constexpr int kOuterHeightTwips = 7000;
 constexpr qint16 kFileLimit = 9999;
 
 void paintBackground(QWidget *widget, const QColor &colour)
@@ -54,43 +55,31 @@ QIcon programIcon()
     return QIcon(pixmap);
 }
 
-bool isEnter(const QKeyEvent *key)
+bool isEnter(const QEvent *event)
 {
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent *>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 } // namespace
 
-frmVREL_FP::frmVREL_FP(QWidget *parent)
-    : QMainWindow(parent)
-    , m_outerSize(*this, kOuterWidthTwips, kOuterHeightTwips, platform::FixedOuterSize::Border::Sizable)
+frmVREL_FP::frmVREL_FP(QWidget *parent) : QMainWindow(parent)
 {
-    setWindowTitle(caption());
+    setWindowTitle(QStringLiteral("VREL's File Print"));
     setWindowIcon(programIcon());
+    new platform::FixedOuterSize(*this, 8800, 7000, platform::FixedOuterSize::Border::Sizable);
     createControls();
     createMenus();
     Form_Load();
 }
 
-QString frmVREL_FP::caption()
+frmVREL_FP::~frmVREL_FP()
 {
-    return QStringLiteral("VREL's File Print");
-}
-
-QStringList frmVREL_FP::patterns()
-{
-    return {QStringLiteral("*.*"), QStringLiteral("*.jpg"), QStringLiteral("*.gif"), QStringLiteral("*.txt"),
-            QStringLiteral("*.doc")};
-}
-
-QString frmVREL_FP::bannerText()
-{
-    return QStringLiteral("指定ディレクトリ・同一拡張子のファイルを表示・印刷します ");
-}
-
-QString frmVREL_FP::versionText()
-{
-    return QStringLiteral("Vrel's Listwright ver.1.00 (97/10/21)\r\r");
+    // The controls outlive this part of the window; the pattern box, losing the focus as they
+    // go, would report a pick to a window no longer there.
+    disconnect(Combo1, nullptr, this, nullptr);
 }
 
 void frmVREL_FP::createControls()
@@ -115,10 +104,6 @@ void frmVREL_FP::createControls()
     // A typed pattern stays a pattern: Enter must neither grow the list nor complete the text.
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setCompleter(nullptr);
-    // The box on its own takes leaving the editor (Enter, Tab, a click elsewhere, closing the
-    // window) as picking the item whose text was typed, and reports it as a pick. A typed
-    // pattern must wait for Enter, so only picks from the list and the arrow keys remain picks.
-    QObject::disconnect(Combo1->lineEdit(), SIGNAL(editingFinished()), Combo1, nullptr);
     // Keys reach the box itself when it has the focus, or its editor when clicked into.
     Combo1->installEventFilter(this);
     Combo1->lineEdit()->installEventFilter(this);
@@ -133,10 +118,8 @@ void frmVREL_FP::createControls()
     File1 = new platform::FileListBox(client);
     placeAt(File1, 480, 5400, 2175, 270);
 
-    List1 = new QListWidget(client);
+    List1 = new platform::ListBox(client);
     List1->setFont(platform::gothicFont(9));
-    List1->setUniformItemSizes(true);
-    List1->setSortingEnabled(false);
     placeAt(List1, 2880, 600, 5535, 4560);
 
     Frame1 = new QGroupBox(QStringLiteral("ファイル形式"), client);
@@ -158,6 +141,7 @@ void frmVREL_FP::createControls()
     placeAt(Command2, 4200, 5520, 1335, 375);
     Command1 = new QPushButton(QStringLiteral("印　刷"), client);
     placeAt(Command1, 6000, 5520, 1455, 375);
+    CommonDialog = new platform::CommonDialog(this, QStringLiteral("CommonDialog"));
 
     for (QWidget *passive : {static_cast<QWidget *>(Label2), static_cast<QWidget *>(Label6),
                              static_cast<QWidget *>(Frame1)})
@@ -200,9 +184,10 @@ void frmVREL_FP::createMenus()
 
 void frmVREL_FP::Form_Load()
 {
-    Combo1->addItems(patterns());
+    Combo1->addItems({QStringLiteral("*.*"), QStringLiteral("*.jpg"), QStringLiteral("*.gif"), QStringLiteral("*.txt"),
+                      QStringLiteral("*.doc")});
     Combo1->setEditText(QStringLiteral("*.*"));
-    Label2->setText(bannerText());
+    Label2->setText(QStringLiteral("指定ディレクトリ・同一拡張子のファイルを表示・印刷します "));
     // The banner grows to hold its text on one line; its left edge stays put.
     const QRect banner = platform::twipsRect(1740, 120, 5295, 240, this);
     Label2->setGeometry(banner.x(), banner.y(), std::max(banner.width(), Label2->sizeHint().width()),
@@ -210,59 +195,35 @@ void frmVREL_FP::Form_Load()
     if (File1->listCount() > 0)
         File1->setCurrentRow(0);
     Combo1->setFocus();
-}
-
-void frmVREL_FP::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    Form_Resize();
-}
-
-void frmVREL_FP::moveEvent(QMoveEvent *event)
-{
-    QMainWindow::moveEvent(event);
-    m_outerSize.frameMayHaveChanged();
-}
-
-void frmVREL_FP::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    Form_Resize();
-}
-
-void frmVREL_FP::changeEvent(QEvent *event)
-{
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        Form_Resize();
-    else if (event->type() == QEvent::ActivationChange)
-        m_outerSize.frameMayHaveChanged();
-}
-
-void frmVREL_FP::Form_Resize()
-{
-    m_outerSize.apply();
+    // Stored with the window rather than when it is first sized, so that no build can meet a
+    // limit of 0.
     Module1::gFileLimit = kFileLimit;
 }
 
 bool frmVREL_FP::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Combo1 || watched == Combo1->lineEdit()) {
-        if (event->type() == QEvent::ShortcutOverride) {
-            // The menu's Ctrl shortcuts win over the box's own cut and paste.
-            const auto *key = static_cast<QKeyEvent *>(event);
-            const QKeySequence pressed(key->keyCombination());
-            for (const QAction *a : {mnuFprint, nmuEnd, mnuVersion, mnuReadme}) {
-                if (a->shortcut() == pressed)
-                    return true;
-            }
-        } else if (event->type() == QEvent::KeyPress) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            if (isEnter(key))
-                Combo1_KeyPress(13);
-            else if (!key->text().isEmpty())
-                Combo1_KeyPress(key->text().at(0).unicode());
+    if (watched != Combo1 && watched != Combo1->lineEdit())
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The menu's Ctrl shortcuts win over the box's own cut and paste.
+        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+        for (const QAction *a : {mnuFprint, nmuEnd, mnuVersion, mnuReadme}) {
+            if (a->shortcut() == pressed)
+                return true;
         }
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (isEnter(key))
+            Combo1_KeyPress(kEnterKeyAscii);
+        else if (!key->text().isEmpty())
+            Combo1_KeyPress(key->text().at(0).unicode());
+    }
+    if (isEnter(event) || event->type() == QEvent::FocusOut) {
+        // The box on its own takes the end of editing (Enter, Tab, a click elsewhere, the window
+        // closing) as a pick of the item whose text was typed. A typed pattern waits for Enter,
+        // which has built already; only picks from the list and the arrow keys remain picks.
+        const QSignalBlocker quiet(Combo1->lineEdit());
+        return watched->event(event);
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -307,10 +268,8 @@ void frmVREL_FP::Dir1_Change()
         return;
     }
     const auto &list = std::get<listing::FileList>(built);
-    List1->setUpdatesEnabled(false);
     List1->clear();
     List1->addItems(list.lines);
-    List1->setUpdatesEnabled(true);
     listing::storeInModule1(list);
 }
 
@@ -327,7 +286,7 @@ void frmVREL_FP::Combo1_Click()
 
 void frmVREL_FP::Combo1_KeyPress(int keyAscii)
 {
-    if (keyAscii == 13)
+    if (keyAscii == kEnterKeyAscii)
         Dir1_Change();
 }
 
@@ -354,7 +313,7 @@ void frmVREL_FP::nmuEnd_Click()
 
 void frmVREL_FP::mnuVersion_Click()
 {
-    platform::messageBox(this, versionText());
+    platform::messageBox(this, QStringLiteral("Vrel's Listwright ver.1.00 (97/10/21)\r\r"));
 }
 
 void frmVREL_FP::mnuReadme_Click()

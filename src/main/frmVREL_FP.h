@@ -1,7 +1,6 @@
 #pragma once
 
 #include "listBuild.h"
-#include "platform/fixedOuterSize.h"
 
 #include <QMainWindow>
 
@@ -9,15 +8,16 @@ class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QListWidget;
 class QMenu;
 class QPushButton;
 class QRadioButton;
 
 namespace platform {
+class CommonDialog;
 class DirListBox;
 class DriveListBox;
 class FileListBox;
+class ListBox;
 } // namespace platform
 
 // The start-up window: the drive, directory and pattern choices, the file list they build,
@@ -29,11 +29,10 @@ class frmVREL_FP : public QMainWindow
 
 public:
     explicit frmVREL_FP(QWidget *parent = nullptr);
+    ~frmVREL_FP() override;
 
-    static QString caption();
-    static QStringList patterns();
-    static QString bannerText();
-    static QString versionText();
+    // The character code the pattern box reports for the Enter key.
+    static constexpr int kEnterKeyAscii = 13;
 
     QLabel *Label2 = nullptr;
     QLabel *Label6 = nullptr;
@@ -41,12 +40,13 @@ public:
     platform::DriveListBox *Drive1 = nullptr;
     platform::DirListBox *Dir1 = nullptr;
     platform::FileListBox *File1 = nullptr;
-    QListWidget *List1 = nullptr;
+    platform::ListBox *List1 = nullptr;
     QGroupBox *Frame1 = nullptr;
     QRadioButton *Option1 = nullptr;
     QRadioButton *Option2 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command1 = nullptr;
+    platform::CommonDialog *CommonDialog = nullptr;
 
     QMenu *mnuFile = nullptr;
     QAction *mnuFprint = nullptr;
@@ -75,19 +75,13 @@ signals:
     void readmeRequested();
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();
-    void Form_Resize();
     void createControls();
     void createMenus();
     void refuseBuild();
 
     listing::FactsReader m_readFacts = platform::readFileFacts;
-    platform::FixedOuterSize m_outerSize;
 };

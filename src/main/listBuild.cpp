@@ -1,9 +1,9 @@
 #include "listBuild.h"
 
 #include "module1.h"
-#include "platform/cp932.h"
-#include "platform/format.h"
-#include "platform/paths.h"
+#include "platform/text/cp932.h"
+#include "platform/text/format.h"
+#include "platform/files/paths.h"
 
 #include <algorithm>
 
@@ -24,7 +24,7 @@ QString sizeText(qint64 bytes)
 
 QString timeText(const platform::FileFacts &facts)
 {
-    return platform::formatDateTime(facts.date, facts.time);
+    return platform::formatDateTime(facts.modified);
 }
 
 std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, const QList<platform::ListedFile> &files,
@@ -58,7 +58,7 @@ std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, c
             return UnreadableFile{shownPathOf(files[i])};
         list.sizeWidth = std::max(list.sizeWidth, int(sizeText(facts->size).size()));
     }
-    list.sizeWidth += 2;
+    list.sizeWidth += kSizeGap;
 
     for (QStringList *column : {&list.lines, &list.names, &list.extensions, &list.runningTotals, &list.dates, &list.times})
         column->reserve(files.size());
@@ -95,8 +95,8 @@ std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, c
         list.names.append(std::move(parts[i].name));
         list.extensions.append(std::move(parts[i].extension));
         list.runningTotals.append(QString::number(list.totalBytes));
-        list.dates.append(time.left(8));
-        list.times.append(time.right(8));
+        list.dates.append(time.left(kDateChars));
+        list.times.append(time.right(kTimeChars));
     }
     return list;
 }

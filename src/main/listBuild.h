@@ -1,8 +1,7 @@
 #pragma once
 
-#include "platform/fileSystem.h"
+#include "platform/files/fileSystem.h"
 
-#include <QDateTime>
 #include <QStringList>
 
 #include <functional>
@@ -14,6 +13,11 @@
 namespace listing {
 
 inline constexpr int kMinNameWidth = 6;
+// The size column is this much wider than its longest size, so sizes never touch the extensions.
+inline constexpr int kSizeGap = 2;
+// The time text "yy-mm-dd hh:mm:ss" is the date, a space and the time.
+inline constexpr int kDateChars = 8;
+inline constexpr int kTimeChars = 8;
 
 struct NameParts
 {
@@ -33,7 +37,7 @@ struct FileList
     qint64 totalBytes = 0;
     int nameWidth = kMinNameWidth;
     int extWidth = 0;
-    int sizeWidth = 2;
+    int sizeWidth = kSizeGap;
     QStringList names;
     QStringList extensions;
     QStringList runningTotals;

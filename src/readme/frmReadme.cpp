@@ -2,34 +2,21 @@
 
 #include "readmeReader.h"
 
-#include "platform/clickableLabel.h"
-#include "platform/commonDialog.h"
-#include "platform/fonts.h"
-#include "platform/messageBox.h"
-#include "platform/mousePointer.h"
-#include "platform/twips.h"
+#include "platform/controls/clickableLabel.h"
+#include "platform/controls/listBox.h"
+#include "platform/printing/commonDialog.h"
+#include "platform/window/fixedOuterSize.h"
+#include "platform/window/fonts.h"
+#include "platform/window/messageBox.h"
+#include "platform/window/mousePointer.h"
+#include "platform/window/twips.h"
 
 #include <QCloseEvent>
-#include <QListWidget>
 #include <QPushButton>
 
 using platform::placeAt;
 
 namespace {
-
-constexpr int kOuterWidthTwips = 8800;
-constexpr int kOuterHeightTwips = 7000;
-constexpr int kIndent = 15;
-
-QString printWarningText()
-{
-    return QStringLiteral("プリンターの機種によっては、プログラムがダウンすることが有ります。");
-}
-
-QString printerFontName()
-{
-    return QStringLiteral("ＭＳ 明朝");
-}
 
 void setColours(QWidget *widget, QPalette::ColorRole background, const QColor &back, QPalette::ColorRole text,
                 const QColor &fore)
@@ -46,18 +33,13 @@ frmReadme::frmReadme(QWidget *mainWindow, const QString &dataDirectory)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                            | Qt::MSWindowsFixedSizeDialogHint),
       m_mainWindow(mainWindow),
-      m_dataDirectory(dataDirectory),
-      m_outerSize(*this, kOuterWidthTwips, kOuterHeightTwips, platform::FixedOuterSize::Border::Fixed)
+      m_dataDirectory(dataDirectory)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(caption());
+    setWindowTitle(QStringLiteral("お読み下さい"));
+    new platform::FixedOuterSize(*this, 8800, 7000, platform::FixedOuterSize::Border::Fixed);
     createControls();
     Form_Load();
-}
-
-QString frmReadme::caption()
-{
-    return QStringLiteral("お読み下さい");
 }
 
 void frmReadme::createControls()
@@ -65,11 +47,8 @@ void frmReadme::createControls()
     setColours(this, QPalette::Window, QColor(0xC0, 0xC0, 0xC0), QPalette::WindowText, palette().color(QPalette::WindowText));
     setAutoFillBackground(true);
 
-    lstReadme = new QListWidget(this);
+    lstReadme = new platform::ListBox(this);
     lstReadme->setFont(platform::minchoFont(9.75));
-    lstReadme->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstReadme->setSortingEnabled(false);
-    lstReadme->setUniformItemSizes(true);
     placeAt(lstReadme, 840, 120, 6975, 5325);
 
     const struct {
@@ -120,38 +99,6 @@ void frmReadme::Form_Load()
     lstReadme->addItems(readme::readReadmeFile(m_dataDirectory).value_or(QStringList()));
 }
 
-void frmReadme::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    Form_Resize();
-}
-
-void frmReadme::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    Form_Resize();
-}
-
-void frmReadme::moveEvent(QMoveEvent *event)
-{
-    QWidget::moveEvent(event);
-    m_outerSize.frameMayHaveChanged();
-}
-
-void frmReadme::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        Form_Resize();
-    else if (event->type() == QEvent::ActivationChange)
-        m_outerSize.frameMayHaveChanged();
-}
-
-void frmReadme::Form_Resize()
-{
-    m_outerSize.apply();
-}
-
 void frmReadme::recolourList(platform::ClickableLabel *swatch)
 {
     const QPalette &colours = swatch->palette();
@@ -194,29 +141,10 @@ void frmReadme::Command1_Click()
 void frmReadme::Command2_Click()
 {
     // Only a warning: whatever the answer, printing follows.
-    platform::messageBox(this, printWarningText());
-
-    platform::LinePrinter &printer = cdl_read->linePrinter();
-    if (!cdl_read->ShowPrinter())
-        return cdl_read->abortPrinting();
-    platform::setMousePointer(this, platform::MousePointer::Hourglass);
-
-    if (!printer.setFontName(printerFontName()) || !printer.setFontSize(12))
-        return cdl_read->abortPrinting();
-
+    platform::messageBox(this, QStringLiteral("プリンターの機種によっては、プログラムがダウンすることが有ります。"));
     // The file, not the list: what is printed is the text as it stands on disk now.
-    const std::optional<QStringList> text = readme::readReadmeFile(m_dataDirectory);
-    if (!text)
-        return cdl_read->abortPrinting();
-    const QString indent(kIndent, u' ');
-    for (const QString &line : *text) {
-        if (!printer.printLine(indent + line))
-            return cdl_read->abortPrinting();
-    }
-    if (!printer.endDocument())
-        return cdl_read->abortPrinting();
-
-    platform::setMousePointer(this, platform::MousePointer::Default);
+    constexpr int kIndent = 15;
+    cdl_read->printLines([this] { return readme::readReadmeFile(m_dataDirectory); }, kIndent);
 }
 
 void frmReadme::closeEvent(QCloseEvent *event)

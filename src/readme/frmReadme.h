@@ -1,17 +1,16 @@
 #pragma once
 
-#include "platform/fixedOuterSize.h"
-#include "platform/paths.h"
+#include "platform/files/paths.h"
 
 #include <QPointer>
 #include <QWidget>
 
-class QListWidget;
 class QPushButton;
 
 namespace platform {
 class ClickableLabel;
 class CommonDialog;
+class ListBox;
 } // namespace platform
 
 // The read-me window: the program's read-me text, four colour swatches for it, and its
@@ -26,10 +25,7 @@ public:
     // looked for in `dataDirectory`.
     explicit frmReadme(QWidget *mainWindow, const QString &dataDirectory = platform::programDirectory());
 
-    static QString caption();
-    QString dataDirectory() const { return m_dataDirectory; }
-
-    QListWidget *lstReadme = nullptr;
+    platform::ListBox *lstReadme = nullptr;
     platform::ClickableLabel *lblC1 = nullptr;
     platform::ClickableLabel *lblC2 = nullptr;
     platform::ClickableLabel *lblC3 = nullptr;
@@ -46,20 +42,14 @@ public:
     void Command2_Click();
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
     void Form_Load();
-    void Form_Resize();
     void recolourList(platform::ClickableLabel *swatch);
     void restoreMainPointer();
 
     QPointer<QWidget> m_mainWindow;
     QString m_dataDirectory;
-    platform::FixedOuterSize m_outerSize;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/paths.h"
+#include "platform/files/paths.h"
 
 #include <QObject>
 #include <QPointer>

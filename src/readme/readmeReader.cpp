@@ -1,25 +1,11 @@
 #include "readmeReader.h"
 
-#include "platform/textFileReader.h"
+#include "platform/files/paths.h"
+#include "platform/text/textFile.h"
 
 #include <QFile>
 
 namespace readme {
-
-QString dataFileName()
-{
-    return QStringLiteral("VREL02.vrl");
-}
-
-QString dataFilePath(const QString &directory, QChar separator)
-{
-    return platform::pathInDirectory(directory, dataFileName(), separator);
-}
-
-bool isEndMarker(QStringView line)
-{
-    return line.startsWith(u"zeqa");
-}
 
 QStringList readReadmeText(QIODevice &device)
 {
@@ -27,7 +13,7 @@ QStringList readReadmeText(QIODevice &device)
     QStringList lines;
     while (lines.size() < kMaxReadmeLines && !in.atEnd()) {
         QString line = in.readLine();
-        if (isEndMarker(line))
+        if (line.startsWith(u"zeqa"))
             break;
         lines.append(std::move(line));
     }
@@ -36,7 +22,7 @@ QStringList readReadmeText(QIODevice &device)
 
 std::optional<QStringList> readReadmeFile(const QString &directory)
 {
-    QFile file(dataFilePath(directory));
+    QFile file(platform::pathInDirectory(directory, QStringLiteral("VREL02.vrl")));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     QStringList lines = readReadmeText(file);

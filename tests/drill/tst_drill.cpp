@@ -2,7 +2,7 @@
 
 #include "main/module1.h"
 #include "output/exportFileList.h"
-#include "platform/cp932.h"
+#include "platform/text/cp932.h"
 #include "program.h"
 #include "readme/frmReadme.h"
 #include "readme/readmeOpener.h"
@@ -260,7 +260,7 @@ void TestDrill::hostileReadmeData()
     QVERIFY(QTest::qWaitForWindowExposed(readme));
     QVERIFY(readme->lstReadme->count() <= 1000);
     if (!expectedHead.isEmpty()) {
-        QCOMPARE(fixtures::itemTexts(readme->lstReadme), expectedHead);
+        QCOMPARE(readme->lstReadme->lines(), expectedHead);
     }
     readme->Command1->click();
     QTRY_VERIFY(!p.opener->window());

@@ -1,34 +1,34 @@
 #include "tst_output.h"
 
-#include "output/listExport.h"
+#include "output/listFile.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using output::ListFormat;
 
-Q_DECLARE_METATYPE(output::ExportedList)
+Q_DECLARE_METATYPE(output::ShownList)
 
 namespace {
 
 const QByteArray kRule = QByteArray(57, '-') + "\r\n";
 
 // One file of 100 bytes in columns 6 + 4 + 5: "(1)" and "100" leave four spaces after "Total".
-output::ExportedList oneFile(const QString &name, const QString &ext, const QString &line)
+output::ShownList oneFile(const QString &name, const QString &ext, const QString &line)
 {
-    output::ExportedList list;
-    list.nameWidth = 6;
-    list.extWidth = 4;
-    list.sizeWidth = 5;
+    output::ShownList list;
+    list.list.nameWidth = 6;
+    list.list.extWidth = 4;
+    list.list.sizeWidth = 5;
     list.directory = u"/data"_s;
     list.pattern = u"*.txt"_s;
-    list.lines = {line};
-    list.totalBytes = 100;
-    list.names = {name};
-    list.extensions = {ext};
-    list.runningTotals = {u"100"_s};
-    list.dates = {u"97-10-21"_s};
-    list.times = {u"09:05:03"_s};
+    list.list.lines = {line};
+    list.list.totalBytes = 100;
+    list.list.names = {name};
+    list.list.extensions = {ext};
+    list.list.runningTotals = {u"100"_s};
+    list.list.dates = {u"97-10-21"_s};
+    list.list.times = {u"09:05:03"_s};
     return list;
 }
 
@@ -36,13 +36,13 @@ output::ExportedList oneFile(const QString &name, const QString &ext, const QStr
 
 void TestListExport::csvWorkedExample()
 {
-    output::ExportedList list;
-    list.lines = {u"a     .txt  1,024 97-10-21 09:05:00"_s, u"b     .doc  2,000 97-10-22 18:30:15"_s};
-    list.names = {u"a"_s, u"b"_s};
-    list.extensions = {u".txt"_s, u".doc"_s};
-    list.runningTotals = {u"1024"_s, u"3024"_s};
-    list.dates = {u"97-10-21"_s, u"97-10-22"_s};
-    list.times = {u"09:05:00"_s, u"18:30:15"_s};
+    output::ShownList list;
+    list.list.lines = {u"a     .txt  1,024 97-10-21 09:05:00"_s, u"b     .doc  2,000 97-10-22 18:30:15"_s};
+    list.list.names = {u"a"_s, u"b"_s};
+    list.list.extensions = {u".txt"_s, u".doc"_s};
+    list.list.runningTotals = {u"1024"_s, u"3024"_s};
+    list.list.dates = {u"97-10-21"_s, u"97-10-22"_s};
+    list.list.times = {u"09:05:00"_s, u"18:30:15"_s};
 
     QCOMPARE(output::listFileBytes(ListFormat::Csv, list),
              QByteArray("\"a\",\".txt\",\"1024\",\"97-10-21\",\"09:05:00\"\r\n"
@@ -77,7 +77,7 @@ void TestListExport::csvRecords()
 
 void TestListExport::txtFile_data()
 {
-    QTest::addColumn<output::ExportedList>("list");
+    QTest::addColumn<output::ShownList>("list");
     QTest::addColumn<QByteArray>("expected");
 
     const QByteArray header = "VREL's file print \r\n" + kRule;
@@ -102,13 +102,13 @@ void TestListExport::txtFile_data()
                + kRule + "Total(1)    100\r\n";
 
     // Columns 6 + 0 + 3 are narrower than "Total(2)12": no spaces at all.
-    output::ExportedList narrow;
+    output::ShownList narrow;
     narrow.directory = u"/data"_s;
     narrow.pattern = u"*.*"_s;
-    narrow.lines = {u"a       5 97-10-21 09:05:03"_s, u"b       7 97-10-21 09:05:04"_s};
-    narrow.totalBytes = 12;
-    narrow.nameWidth = 6;
-    narrow.sizeWidth = 3;
+    narrow.list.lines = {u"a       5 97-10-21 09:05:03"_s, u"b       7 97-10-21 09:05:04"_s};
+    narrow.list.totalBytes = 12;
+    narrow.list.nameWidth = 6;
+    narrow.list.sizeWidth = 3;
     QTest::newRow("narrow columns") << narrow
                                     << header + "Directory : /data\r\nFile Type : *.*\r\n" + kRule
                                            + "a       5 97-10-21 09:05:03\r\nb       7 97-10-21 09:05:04\r\n" + kRule
@@ -118,9 +118,9 @@ void TestListExport::txtFile_data()
 
 void TestListExport::txtFile()
 {
-    QFETCH(output::ExportedList, list);
+    QFETCH(output::ShownList, list);
     QFETCH(QByteArray, expected);
     const QByteArray bytes = output::listFileBytes(ListFormat::Txt, list);
     QCOMPARE(bytes, expected);
-    QCOMPARE(bytes.count("\r\n"), list.lines.size() + 7);
+    QCOMPARE(bytes.count("\r\n"), list.list.lines.size() + 7);
 }

@@ -1,6 +1,6 @@
 #include "tst_output.h"
 
-#include "output/listingLayout.h"
+#include "output/listing.h"
 
 #include <QTest>
 

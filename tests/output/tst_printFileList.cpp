@@ -1,10 +1,10 @@
 #include "tst_output.h"
 
 #include "faultyLinePrinter.h"
-#include "output/commonDialog.h"
+#include "platform/printing/commonDialog.h"
 #include "output/printFileList.h"
-#include "platform/fonts.h"
-#include "platform/mousePointer.h"
+#include "platform/window/fonts.h"
+#include "platform/window/mousePointer.h"
 #include "printedPdf.h"
 #include "program.h"
 #include "scriptedTest.h"
@@ -39,7 +39,7 @@ struct Printing : Program
         printedPdf::printTo(printer(), pdf);
     }
 
-    QPrinter &printer() { return output::commonDialog(main).printer(); }
+    QPrinter &printer() { return main.CommonDialog->printer(); }
     QList<QStringList> paper() { return printedPdf::lines(pdf, printer()); }
 
     QTemporaryDir out;
@@ -77,7 +77,7 @@ void TestPrintFileList::printsListing()
     // Typed but not yet listed: the header names what the box says.
     p.main.Combo1->setEditText(u"*.t*"_s);
 
-    output::CommonDialog &dialog = output::commonDialog(p.main);
+    platform::CommonDialog &dialog = *p.main.CommonDialog;
     FaultyLinePrinter watched(dialog.linePrinter());
     dialog.setLinePrinter(&watched);
     // What happened, in order, each step marked with the pointer it happened under.
@@ -177,7 +177,7 @@ void TestPrintFileList::abortedJob()
     QTemporaryDir dir;
     makeMixedFiles(dir.path());
     Printing p(dir.path());
-    output::CommonDialog &dialog = output::commonDialog(p.main);
+    platform::CommonDialog &dialog = *p.main.CommonDialog;
     FaultyLinePrinter faulty(dialog.linePrinter());
     dialog.setLinePrinter(&faulty);
     g_dialog->setAccepting(!cancel);

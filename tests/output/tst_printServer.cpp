@@ -1,6 +1,6 @@
 #include "tst_output.h"
 
-#include "output/commonDialog.h"
+#include "platform/printing/commonDialog.h"
 #include "output/printFileList.h"
 #include "printedPdf.h"
 #include "program.h"
@@ -118,7 +118,7 @@ void TestPrintServer::printsToQueue()
 
     p.main.Command1->click();
     QCOMPARE(boxes.texts(), QStringList());
-    QPrinter &printer = output::commonDialog(p.main).printer();
+    QPrinter &printer = p.main.CommonDialog->printer();
     QCOMPARE(printer.printerName(), u"capture"_s);
 
     QDir captured(g_root + u"/captured"_s);

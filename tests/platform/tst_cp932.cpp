@@ -1,6 +1,6 @@
 #include "tst_platform.h"
 
-#include "platform/cp932.h"
+#include "platform/text/cp932.h"
 
 #include <QTest>
 

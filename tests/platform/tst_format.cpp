@@ -1,6 +1,6 @@
 #include "tst_platform.h"
 
-#include "platform/format.h"
+#include "platform/text/format.h"
 
 #include <QTest>
 
@@ -28,10 +28,10 @@ void TestFormat::numbers()
 void TestFormat::dateTime()
 {
     // Two-digit year, 24-hour clock, leading zeros everywhere, 17 characters in all.
-    QCOMPARE(platform::formatDateTime(QDateTime(QDate(1997, 10, 21), QTime(9, 5, 3))), u"97-10-21 09:05:03"_s);
-    QCOMPARE(platform::formatDateTime(QDateTime(QDate(2005, 1, 2), QTime(23, 59, 59))), u"05-01-02 23:59:59"_s);
+    QCOMPARE(platform::formatDateTime({1997, 10, 21, 9, 5, 3}), u"97-10-21 09:05:03"_s);
+    QCOMPARE(platform::formatDateTime({2005, 1, 2, 23, 59, 59}), u"05-01-02 23:59:59"_s);
     // A file system such as tmpfs takes times long before the common era ("touch -d @-70000000000"):
     // still two digits of year, never a sign or a stray character in the column.
-    QCOMPARE(platform::formatDateTime(QDate(-249, 10, 16), QTime(4, 52, 19)), u"49-10-16 04:52:19"_s);
-    QCOMPARE(platform::formatDateTime(QDate(-1, 1, 1), QTime(0, 0, 0)), u"01-01-01 00:00:00"_s);
+    QCOMPARE(platform::formatDateTime({-249, 10, 16, 4, 52, 19}), u"49-10-16 04:52:19"_s);
+    QCOMPARE(platform::formatDateTime({-1, 1, 1, 0, 0, 0}), u"01-01-01 00:00:00"_s);
 }

@@ -1,6 +1,6 @@
 #include "tst_platform.h"
 
-#include "platform/paths.h"
+#include "platform/files/paths.h"
 
 #include <QTest>
 

@@ -11,8 +11,6 @@ private slots:
     void lines_data();
     void lines();
     void unreadableFile();
-    void dataFilePath_data();
-    void dataFilePath();
     void shippedDataFile();
 };
 

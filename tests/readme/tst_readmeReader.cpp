@@ -1,7 +1,7 @@
 #include "tst_readme.h"
 
 #include "fixtures.h"
-#include "platform/cp932.h"
+#include "platform/text/cp932.h"
 #include "readmeProgram.h"
 #include "readme/readmeReader.h"
 
@@ -85,24 +85,6 @@ void TestReadmeReader::unreadableFile()
     writeDataFile(locked.path(), "text\r\n"_ba);
     QVERIFY(QFile::setPermissions(locked.path() + u"/VREL02.vrl"_s, QFileDevice::WriteOwner));
     QVERIFY(!readme::readReadmeFile(locked.path()).has_value());
-}
-
-void TestReadmeReader::dataFilePath_data()
-{
-    QTest::addColumn<QString>("directory");
-    QTest::addColumn<QChar>("separator");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("drive root") << u"C:\\"_s << QChar(u'\\') << u"C:\\VREL02.vrl"_s;
-    QTest::newRow("file system root") << u"/"_s << QChar(u'/') << u"/VREL02.vrl"_s;
-}
-
-void TestReadmeReader::dataFilePath()
-{
-    QFETCH(QString, directory);
-    QFETCH(QChar, separator);
-    QFETCH(QString, expected);
-    QCOMPARE(readme::dataFilePath(directory, separator), expected);
 }
 
 // The data file shipped beside the program is edited by hand in code page 932; what the

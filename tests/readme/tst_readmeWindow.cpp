@@ -1,12 +1,12 @@
 #include "tst_readme.h"
 
-#include "platform/clickableLabel.h"
-#include "platform/mousePointer.h"
+#include "platform/controls/clickableLabel.h"
+#include "platform/window/mousePointer.h"
 #include "readmeProgram.h"
 #include "scriptedTest.h"
 
 #include <QApplication>
-#include <QListWidget>
+#include "platform/controls/listBox.h"
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,7 +18,7 @@ using platform::MousePointer;
 
 namespace {
 
-QString listColours(const QListWidget *list)
+QString listColours(const QWidget *list)
 {
     return list->palette().color(QPalette::Base).name() + u'/' + list->palette().color(QPalette::Text).name();
 }
@@ -34,7 +34,7 @@ void TestReadmeWindow::opensOverTheMainWindow()
     QVERIFY(r);
 
     QCOMPARE(r->windowTitle(), u"お読み下さい"_s);
-    QCOMPARE(fixtures::itemTexts(r->lstReadme), (QStringList{u"first"_s, u""_s, u"third"_s}));
+    QCOMPARE(r->lstReadme->lines(), (QStringList{u"first"_s, u""_s, u"third"_s}));
     QVERIFY(!r->isModal());
     QVERIFY(!(r->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(r->windowFlags() & Qt::WindowCloseButtonHint);
@@ -121,16 +121,14 @@ void TestReadmeWindow::reopening()
     QPointer<frmReadme> r = p.openReadme();
     const QString defaults = listColours(r->lstReadme);
     r->lblC3_Click();
-    r->lstReadme->setCurrentRow(0);
     QApplication::setActiveWindow(&p.main);
     QTRY_COMPARE(QApplication::activeWindow(), &p.main);
 
     // While open: only brought to the front, as it was.
     writeDataFile(dir.path(), "new text\r\nzeqa\r\n"_ba);
     QCOMPARE(p.openReadme(), r.data());
-    QCOMPARE(fixtures::itemTexts(r->lstReadme), QStringList{u"old text"_s});
+    QCOMPARE(r->lstReadme->lines(), QStringList{u"old text"_s});
     QCOMPARE(listColours(r->lstReadme), u"#000000/#ffffff"_s);
-    QCOMPARE(r->lstReadme->currentRow(), 0);
     QTRY_COMPARE(QApplication::activeWindow(), r.data());
 
     // Once closed: the file read afresh, in the default colours.
@@ -138,7 +136,7 @@ void TestReadmeWindow::reopening()
     QTRY_VERIFY(r.isNull());
     r = p.openReadme();
     QCOMPARE(listColours(r->lstReadme), defaults);
-    QCOMPARE(fixtures::itemTexts(r->lstReadme), QStringList{u"new text"_s});
+    QCOMPARE(r->lstReadme->lines(), QStringList{u"new text"_s});
     QTRY_COMPARE(QApplication::focusWidget(), r->Command1);
 }
 

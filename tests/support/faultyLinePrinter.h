@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/linePrinter.h"
+#include "platform/printing/linePrinter.h"
 
 #include <QStringList>
 

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QTest>
 
 #ifndef Q_OS_WIN
@@ -64,14 +63,6 @@ void show(QWidget &window)
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         qFatal("window not exposed");
-}
-
-QStringList itemTexts(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out.append(list->item(i)->text());
-    return out;
 }
 
 QByteArray contents(const QString &path)

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-class QListWidget;
 class QWidget;
 
 // Real files for tests: exact sizes and modification times, so expected lines are known.
@@ -27,8 +26,6 @@ bool permissionsApply();
 
 // Shows a window offscreen and waits until it takes input.
 void show(QWidget &window);
-
-QStringList itemTexts(const QListWidget *list);
 
 // A file's bytes, or "(missing)".
 QByteArray contents(const QString &path);

@@ -1,7 +1,7 @@
 #include "printedPdf.h"
 
-#include "platform/cp932.h"
-#include "platform/fonts.h"
+#include "platform/text/cp932.h"
+#include "platform/window/fonts.h"
 
 #include <QFontMetricsF>
 #include <QPrinter>

@@ -2,10 +2,10 @@
 
 #include "fixtures.h"
 #include "main/frmVREL_FP.h"
-#include "platform/dirListBox.h"
+#include "platform/controls/dirListBox.h"
 
 #include <QComboBox>
-#include <QListWidget>
+#include "platform/controls/listBox.h"
 
 // The real main window, shown offscreen; each test attaches the commands it exercises.
 // Header only: the support library stands below the main window.
@@ -21,7 +21,7 @@ struct Program
         main.Combo1_KeyPress(13);
     }
 
-    QStringList lines() const { return fixtures::itemTexts(main.List1); }
+    QStringList lines() const { return main.List1->lines(); }
 
     frmVREL_FP main;
 };

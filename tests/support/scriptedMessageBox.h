@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/messageBox.h"
+#include "platform/window/messageBox.h"
 
 #include <QList>
 

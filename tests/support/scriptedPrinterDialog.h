@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/printerDialog.h"
+#include "platform/printing/printerDialog.h"
 
 #include <functional>
 

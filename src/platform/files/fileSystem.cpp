@@ -77,9 +77,14 @@ void sortByName(QList<ListedFile> &files)
     files = std::move(sorted);
 }
 
-} // namespace
-
-namespace {
+// Subdirectories in the order of the files: without regard to case, then exactly.
+void sortDirectoryNames(QStringList &names)
+{
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int c = QString::compare(a, b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+}
 
 // A pattern text split once per listing, not once per file.
 class PatternSet
@@ -143,7 +148,9 @@ std::optional<FileFacts> readFileFacts(const QByteArray &nativePath)
     if (!info.exists() || !info.isFile())
         return std::nullopt;
     const QDateTime modified = info.lastModified();
-    return FileFacts{info.size(), modified.date(), modified.time()};
+    const QDate d = modified.date();
+    const QTime t = modified.time();
+    return FileFacts{info.size(), {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()}};
 }
 
 std::optional<QList<ListedFile>> listFiles(const QString &directory, const QString &patterns)
@@ -167,7 +174,9 @@ std::optional<QStringList> listSubdirectories(const QString &directory)
     QDir dir(directory);
     if (!dir.exists() || !dir.isReadable())
         return std::nullopt;
-    return dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    QStringList dirs = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    sortDirectoryNames(dirs);
+    return dirs;
 }
 
 #else
@@ -220,8 +229,9 @@ std::optional<FileFacts> readFileFacts(const QByteArray &nativePath)
     tm local {};
     if (!localtime_r(&st.st_mtime, &local))
         return std::nullopt;
-    return FileFacts{qint64(st.st_size), QDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday),
-                     QTime(local.tm_hour, local.tm_min, std::min(local.tm_sec, 59))};
+    // A leap second shows as the last second of its minute.
+    return FileFacts{qint64(st.st_size), {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                                          local.tm_min, std::min(local.tm_sec, 59)}};
 }
 
 std::optional<QList<ListedFile>> listFiles(const QString &directory, const QString &patterns)
@@ -250,10 +260,7 @@ std::optional<QStringList> listSubdirectories(const QString &directory)
     });
     if (!ok)
         return std::nullopt;
-    std::sort(dirs.begin(), dirs.end(), [](const QString &a, const QString &b) {
-        const int c = QString::compare(a, b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
+    sortDirectoryNames(dirs);
     return dirs;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/text/format.h"
+
 #include <QByteArray>
-#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -20,12 +21,7 @@ struct ListedFile
 struct FileFacts
 {
     qint64 size = 0;
-    // Local date and time of the last change, kept apart: a QDateTime would consult the time
-    // zone again for every file of a large list.
-    QDate date;
-    QTime time;
-
-    QDateTime modified() const { return QDateTime(date, time); }
+    DateTime modified; // local time
 };
 
 // Follows links, so a link to a file gives the target's size and time.

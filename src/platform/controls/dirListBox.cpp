@@ -1,7 +1,7 @@
 #include "dirListBox.h"
 
-#include "fileSystem.h"
-#include "messageBox.h"
+#include "platform/files/fileSystem.h"
+#include "platform/window/messageBox.h"
 
 #include <QDir>
 #include <QKeyEvent>

@@ -11,46 +11,33 @@ namespace platform {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
+// What both Windows and X report when nothing says otherwise, for a window made before any screen.
+constexpr double kStandardDpi = 96.0;
 
-QScreen *screenOf(const QWidget *reference)
+const QScreen *screenOf(const QWidget *reference)
 {
     if (reference && reference->screen())
         return reference->screen();
     return QGuiApplication::primaryScreen();
 }
 
-double dpiX(const QWidget *reference)
+int toPixels(int twips, double dpi)
 {
-    const QScreen *s = screenOf(reference);
-    return s ? s->logicalDotsPerInchX() : 96.0;
-}
-
-double dpiY(const QWidget *reference)
-{
-    const QScreen *s = screenOf(reference);
-    return s ? s->logicalDotsPerInchY() : 96.0;
+    return int(std::lround(twips * dpi / kTwipsPerInch));
 }
 
 } // namespace
 
 int twipsToPixelsX(int twips, const QWidget *reference)
 {
-    return int(std::lround(twips * dpiX(reference) / kTwipsPerInch));
+    const QScreen *s = screenOf(reference);
+    return toPixels(twips, s ? s->logicalDotsPerInchX() : kStandardDpi);
 }
 
 int twipsToPixelsY(int twips, const QWidget *reference)
 {
-    return int(std::lround(twips * dpiY(reference) / kTwipsPerInch));
-}
-
-int pixelsToTwipsX(int pixels, const QWidget *reference)
-{
-    return int(std::lround(pixels * kTwipsPerInch / dpiX(reference)));
-}
-
-int pixelsToTwipsY(int pixels, const QWidget *reference)
-{
-    return int(std::lround(pixels * kTwipsPerInch / dpiY(reference)));
+    const QScreen *s = screenOf(reference);
+    return toPixels(twips, s ? s->logicalDotsPerInchY() : kStandardDpi);
 }
 
 QRect twipsRect(int left, int top, int width, int height, const QWidget *reference)

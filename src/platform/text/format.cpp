@@ -5,11 +5,8 @@
 
 namespace platform {
 
-QString formatNumber(qint64 value)
+QString formatNumber(quint64 value)
 {
-    const bool negative = value < 0;
-    // Go through the unsigned magnitude so that the lowest 64-bit value does not overflow.
-    quint64 magnitude = negative ? quint64(0) - quint64(value) : quint64(value);
     // Filled from the right: one allocation, no inserts.
     char16_t buffer[32];
     char16_t *out = std::end(buffer);
@@ -17,26 +14,19 @@ QString formatNumber(qint64 value)
     do {
         if (digits > 0 && digits % 3 == 0)
             *--out = u',';
-        *--out = char16_t(u'0' + magnitude % 10);
-        magnitude /= 10;
+        *--out = char16_t(u'0' + value % 10);
+        value /= 10;
         ++digits;
-    } while (magnitude > 0);
-    if (negative)
-        *--out = u'-';
+    } while (value > 0);
     return QString(reinterpret_cast<const QChar *>(out), std::end(buffer) - out);
 }
 
-QString formatDateTime(const QDateTime &time)
-{
-    return formatDateTime(time.date(), time.time());
-}
-
-QString formatDateTime(QDate d, QTime t)
+QString formatDateTime(const DateTime &time)
 {
     // Built by hand: the locale-aware formatter costs more than the whole stat of a file.
     // A year before the common era (tmpfs keeps such times) has a negative remainder, which
     // would put a sign and stray characters into the column; its last two digits serve.
-    const int fields[6] = {std::abs(d.year() % 100), d.month(), d.day(), t.hour(), t.minute(), t.second()};
+    const int fields[6] = {std::abs(time.year % 100), time.month, time.day, time.hour, time.minute, time.second};
     const char16_t separators[6] = {u'-', u'-', u' ', u':', u':', 0};
     QString text(17, Qt::Uninitialized);
     QChar *out = text.data();

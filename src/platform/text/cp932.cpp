@@ -15,24 +15,50 @@ namespace platform {
 
 QByteArray toCp932(QStringView text)
 {
-    if (text.isEmpty())
-        return {};
-    const auto *wide = reinterpret_cast<const wchar_t *>(text.utf16());
-    const int n = int(text.size());
-    const int len = WideCharToMultiByte(932, 0, wide, n, nullptr, 0, "?", nullptr);
-    QByteArray out(len, Qt::Uninitialized);
-    WideCharToMultiByte(932, 0, wide, n, out.data(), len, "?", nullptr);
+    // Character by character, a surrogate pair being one: a character without a code page 932
+    // form becomes one "?", and no best fit turns it into a look-alike.
+    QByteArray out;
+    out.reserve(text.size() * 2);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].unicode() < 0x80) {
+            out.append(char(text[i].unicode()));
+            continue;
+        }
+        const int units = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+        char bytes[4];
+        BOOL usedDefault = FALSE;
+        const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t *>(text.utf16() + i),
+                                          units, bytes, int(sizeof bytes), "?", &usedDefault);
+        if (n <= 0 || usedDefault)
+            out.append('?');
+        else
+            out.append(bytes, n);
+        i += units - 1;
+    }
     return out;
 }
 
 QString fromCp932(QByteArrayView bytes)
 {
-    if (bytes.isEmpty())
-        return {};
-    const int n = int(bytes.size());
-    const int len = MultiByteToWideChar(932, 0, bytes.data(), n, nullptr, 0);
-    QString out(len, Qt::Uninitialized);
-    MultiByteToWideChar(932, 0, bytes.data(), n, reinterpret_cast<wchar_t *>(out.data()), len);
+    // Character by character, so that a lead byte without its trail becomes U+FFFD on its own
+    // and the byte after it is read afresh, as the conversion elsewhere does.
+    QString out;
+    out.reserve(bytes.size());
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        const auto lead = uchar(bytes[i]);
+        const int length = IsDBCSLeadByteEx(932, lead) && i + 1 < bytes.size() ? 2 : 1;
+        wchar_t wide = 0;
+        if (lead < 0x80) {
+            out.append(QLatin1Char(char(lead)));
+        } else if (MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data() + i, length, &wide, 1) == 1) {
+            out.append(QChar(char16_t(wide)));
+            i += length - 1;
+        } else {
+            out.append(QChar::ReplacementCharacter);
+        }
+        ++i;
+    }
     return out;
 }
 

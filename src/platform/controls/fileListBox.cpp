@@ -49,12 +49,6 @@ const QList<ListedFile> &FileListBox::files() const
     return m_files;
 }
 
-int FileListBox::currentRow() const
-{
-    files();
-    return currentIndex().isValid() ? currentIndex().row() : -1;
-}
-
 void FileListBox::setCurrentRow(int row)
 {
     files();

@@ -1,6 +1,6 @@
 #include "linePrinter.h"
 
-#include "fonts.h"
+#include "platform/window/fonts.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

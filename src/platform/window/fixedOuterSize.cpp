@@ -2,18 +2,55 @@
 
 #include "twips.h"
 
+#include <QEvent>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace platform {
 
+namespace {
+
+QSize decorations(const QMargins &frame)
+{
+    return {frame.left() + frame.right(), frame.top() + frame.bottom()};
+}
+
+} // namespace
+
 FixedOuterSize::FixedOuterSize(QWidget &window, int widthTwips, int heightTwips, Border border)
-    : m_window(window)
+    : QObject(&window)
+    , m_window(window)
     , m_widthTwips(widthTwips)
     , m_heightTwips(heightTwips)
     , m_border(border)
 {
+    window.installEventFilter(this);
+}
+
+bool FixedOuterSize::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+        apply();
+        break;
+    case QEvent::Move:
+    case QEvent::ActivationChange: {
+        // A plain drag of the title bar keeps the frame as it was and leaves the window where
+        // it was put; only a frame that has changed since the last time calls for the size again.
+        const std::optional<QMargins> margins = m_window.isVisible() ? frame() : std::nullopt;
+        if (margins && decorations(*margins) != m_decorations)
+            apply();
+        break;
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 std::optional<QMargins> FixedOuterSize::frame() const
@@ -26,14 +63,9 @@ std::optional<QMargins> FixedOuterSize::frame() const
     // While the window manager is still putting its frame round the window, Qt may report
     // nonsense; that is no frame to size by.
     const QMargins m = handle->frameMargins();
-    if (m.left() < 0 || m.top() < 0 || m.right() < 0 || m.bottom() < 0)
+    if (std::min({m.left(), m.top(), m.right(), m.bottom()}) < 0)
         return std::nullopt;
     return m;
-}
-
-QSize FixedOuterSize::decorations(const QMargins &frame)
-{
-    return {frame.left() + frame.right(), frame.top() + frame.bottom()};
 }
 
 void FixedOuterSize::apply()
@@ -66,15 +98,6 @@ void FixedOuterSize::apply()
     const QPoint clientTopLeft(area.x() + int(left) + margins->left(), area.y() + int(top) + margins->top());
     if (m_window.geometry().topLeft() != clientTopLeft)
         m_window.setGeometry(QRect(clientTopLeft, m_window.size()));
-}
-
-void FixedOuterSize::frameMayHaveChanged()
-{
-    if (!m_window.isVisible())
-        return;
-    const std::optional<QMargins> margins = frame();
-    if (margins && decorations(*margins) != m_decorations)
-        apply();
 }
 
 } // namespace platform

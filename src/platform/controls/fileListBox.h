@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fileSystem.h"
+#include "platform/files/fileSystem.h"
 
 #include <QListView>
 
@@ -19,14 +19,10 @@ public:
 
     QString path() const { return m_path; }
     void setPath(const QString &path);
-    QString pattern() const { return m_pattern; }
     void setPattern(const QString &pattern);
 
     int listCount() const { return int(files().size()); }
-    // The highlighted entry of the strip, -1 for none.
-    int currentRow() const;
     void setCurrentRow(int row);
-    QString list(int index) const { return files().at(index).name; }
     const ListedFile &file(int index) const { return files().at(index); }
 
 private:

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QRect>
-#include <QSize>
 
 class QWidget;
 
@@ -11,8 +10,6 @@ namespace platform {
 
 int twipsToPixelsX(int twips, const QWidget *reference = nullptr);
 int twipsToPixelsY(int twips, const QWidget *reference = nullptr);
-int pixelsToTwipsX(int pixels, const QWidget *reference = nullptr);
-int pixelsToTwipsY(int pixels, const QWidget *reference = nullptr);
 QRect twipsRect(int left, int top, int width, int height, const QWidget *reference = nullptr);
 
 // Places `control` at a twips rectangle of its parent.

@@ -1,0 +1,63 @@
+#include "listFile.h"
+
+#include "platform/files/paths.h"
+#include "platform/text/cp932.h"
+#include "platform/text/textFile.h"
+
+namespace output {
+
+namespace {
+
+// Appends one record through a pointer into room made for every quote doubled: ten thousand
+// records are written at once, and appends character by character would cost more than the
+// whole conversion to code page 932.
+void appendCsvRecord(QString &out, std::initializer_list<const QString *> fields)
+{
+    qsizetype room = 16;
+    for (const QString *field : fields)
+        room += 2 * field->size();
+    const qsizetype start = out.size();
+    out.resize(start + room);
+    QChar *at = out.data() + start;
+    for (const QString *field : fields) {
+        if (at != out.data() + start)
+            *at++ = u',';
+        *at++ = u'"';
+        for (const QChar c : *field) {
+            *at++ = c;
+            if (c == u'"')
+                *at++ = u'"';
+        }
+        *at++ = u'"';
+    }
+    *at++ = u'\r';
+    *at++ = u'\n';
+    out.truncate(at - out.constData());
+}
+
+} // namespace
+
+QString listFileName(ListFormat format)
+{
+    return format == ListFormat::Txt ? QStringLiteral("VREL_FILE_LIST.TXT") : QStringLiteral("VREL_FILE_LIST.CSV");
+}
+
+QString listFilePath(const QString &directory, ListFormat format)
+{
+    return platform::pathInDirectory(directory, listFileName(format));
+}
+
+QByteArray listFileBytes(ListFormat format, const ShownList &shown)
+{
+    if (format == ListFormat::Txt)
+        return platform::textFileBytes(listingLines(shown));
+    // The records go straight into one text, converted at once.
+    const listing::FileList &list = shown.list;
+    QString text;
+    text.reserve(list.names.size() * 64);
+    for (qsizetype i = 0; i < list.names.size(); ++i)
+        appendCsvRecord(text, {&list.names[i], &list.extensions[i], &list.runningTotals[i], &list.dates[i], &list.times[i]});
+    return platform::toCp932(text);
+}
+
+} // namespace output

@@ -1,0 +1,88 @@
+#include "commonDialog.h"
+
+#include "linePrinter.h"
+#include "printerDialog.h"
+#include "platform/window/messageBox.h"
+#include "platform/window/mousePointer.h"
+
+#include <QPrinter>
+#include <QWidget>
+
+namespace platform {
+
+namespace {
+
+// The face the listings are laid out for: fixed pitch, full-width characters two cells wide.
+constexpr char16_t kPrinterFont[] = u"ＭＳ 明朝";
+constexpr qreal kPrinterPoints = 12;
+
+// The window's default pointer comes back however the procedure ends.
+class DefaultPointerAtEnd
+{
+public:
+    explicit DefaultPointerAtEnd(QWidget *window) : m_window(window) {}
+    ~DefaultPointerAtEnd() { setMousePointer(m_window, MousePointer::Default); }
+    DefaultPointerAtEnd(const DefaultPointerAtEnd &) = delete;
+    DefaultPointerAtEnd &operator=(const DefaultPointerAtEnd &) = delete;
+
+private:
+    QWidget *m_window;
+};
+
+} // namespace
+
+CommonDialog::CommonDialog(QWidget *window, const QString &name) : QObject(window), m_window(window)
+{
+    setObjectName(name);
+}
+
+CommonDialog::~CommonDialog() = default;
+
+QPrinter &CommonDialog::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+LinePrinter &CommonDialog::linePrinter()
+{
+    if (m_linePrinter)
+        return *m_linePrinter;
+    if (!m_qtLinePrinter)
+        m_qtLinePrinter = std::make_unique<QtLinePrinter>(printer());
+    return *m_qtLinePrinter;
+}
+
+void CommonDialog::printLines(const std::function<std::optional<QStringList>()> &lines, int indent)
+{
+    const DefaultPointerAtEnd pointer(m_window);
+    if (!showPrinterDialog(m_window, printer()))
+        return abortPrinting();
+    setMousePointer(m_window, MousePointer::Hourglass);
+
+    LinePrinter &out = linePrinter();
+    if (!out.setFontName(QString::fromUtf16(kPrinterFont)) || !out.setFontSize(kPrinterPoints))
+        return abortPrinting();
+    const std::optional<QStringList> text = lines();
+    if (!text)
+        return abortPrinting();
+    // An empty document would still feed a blank sheet through the printer.
+    if (text->isEmpty())
+        return out.discardDocument();
+    const QString margin(indent, u' ');
+    for (const QString &line : *text) {
+        if (!out.printLine(margin + line))
+            return abortPrinting();
+    }
+    if (!out.endDocument())
+        return abortPrinting();
+}
+
+void CommonDialog::abortPrinting()
+{
+    linePrinter().discardDocument();
+    messageBox(m_window, QStringLiteral("印刷処理を中断します"));
+}
+
+} // namespace platform

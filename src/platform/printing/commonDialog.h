@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace platform {
+
+class LinePrinter;
+
+// A window's printer: the dialog that picks it and the printer the lines go to, one and the
+// same QPrinter. It lives as a child of its window, so a printer chosen once stays chosen for
+// the next print from that window. The printer is made on the first print, not before: making
+// it loads the print support and asks the print server for its queues.
+class CommonDialog : public QObject
+{
+    Q_OBJECT
+
+public:
+    CommonDialog(QWidget *window, const QString &name);
+    ~CommonDialog() override;
+
+    // The print procedure of both print commands: the printer dialog, the hourglass on the
+    // window, the printers' face at 12 points, each of `lines` after `indent` spaces, the end of
+    // the document, and the window's default pointer again. The lines are asked for once the
+    // dialog has closed; when there are none, nothing reaches the printer. A step that fails,
+    // the dialog dismissed or no lines to be had, ends on the abort path.
+    void printLines(const std::function<std::optional<QStringList>()> &lines, int indent);
+
+    QPrinter &printer();
+    LinePrinter &linePrinter();
+    // A printer that fails on purpose, for tests; nullptr goes back to the real one.
+    void setLinePrinter(LinePrinter *linePrinter) { m_linePrinter = linePrinter; }
+
+private:
+    // Where the procedure goes when any step fails: the document begun is dropped and the
+    // person is told, with the hourglass still up.
+    void abortPrinting();
+
+    QWidget *m_window;
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<LinePrinter> m_qtLinePrinter;
+    LinePrinter *m_linePrinter = nullptr;
+};
+
+} // namespace platform

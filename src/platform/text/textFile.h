@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+// Sequential text files as this program keeps them: code page 932, every line ended by CR LF.
+namespace platform {
+
+// Reads lines as the data files are written: a line ends at CR or CR LF and the end is not
+// part of the line; a lone LF is an ordinary character of its line, and the last line may
+// lack its end.
+class TextFileReader
+{
+public:
+    explicit TextFileReader(QIODevice &device);
+
+    bool atEnd() const;
+    QString readLine();
+
+private:
+    QIODevice &m_device;
+};
+
+// Lines as they stand in a text file of this program: each followed by CR LF, the last one included.
+QByteArray textFileBytes(const QStringList &lines);
+
+// Writes `bytes` into `path`, replacing the file of that name only once every byte has reached
+// the disk: until then an earlier file stays as it was, and a failed write leaves no temporary
+// file behind. On failure returns false with the system's reason in `error`.
+bool writeTextFile(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+} // namespace platform
