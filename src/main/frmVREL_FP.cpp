@@ -141,6 +141,9 @@ void frmVREL_FP::createControls()
     placeAt(Command2, 4200, 5520, 1335, 375);
     Command1 = new QPushButton(QStringLiteral("印　刷"), client);
     placeAt(Command1, 6000, 5520, 1455, 375);
+    // Enter presses the button that has the focus, as Space does.
+    Command1->setAutoDefault(true);
+    Command2->setAutoDefault(true);
     CommonDialog = new platform::CommonDialog(this, QStringLiteral("CommonDialog"));
 
     for (QWidget *passive : {static_cast<QWidget *>(Label2), static_cast<QWidget *>(Label6),
@@ -204,6 +207,9 @@ bool frmVREL_FP::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != Combo1 && watched != Combo1->lineEdit())
         return QMainWindow::eventFilter(watched, event);
+    // Turned over the box on the way to somewhere else, the wheel must not pick a pattern.
+    if (event->type() == QEvent::Wheel && !Combo1->hasFocus())
+        return true;
     if (event->type() == QEvent::ShortcutOverride) {
         // The menu's Ctrl shortcuts win over the box's own cut and paste.
         const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
@@ -240,13 +246,21 @@ void frmVREL_FP::Dir1_Change()
     const QString directory = File1->path();
     File1->setPattern(Combo1->currentText());
 
+    // Gone since it was shown, kept from us, or on a disk taken away: said so, not shown as a
+    // directory without files.
+    if (!File1->readable()) {
+        refuseBuild();
+        Dir1->showCannotOpen(directory);
+        return;
+    }
     if (File1->listCount() > Module1::gFileLimit) {
         refuseBuild();
         platform::messageBox(this, QStringLiteral("ファイル数が") + u' ' + QString::number(Module1::gFileLimit)
                                        + QStringLiteral("を越えていますから処理出来ません"));
         return;
     }
-    if (Combo1->currentText().isEmpty()) {
+    // Spaces and separators alone name no pattern, though they would list every file.
+    if (QString(Combo1->currentText()).remove(u';').trimmed().isEmpty()) {
         refuseBuild();
         const auto answer = platform::messageBox(this, QStringLiteral("ファイル拡張子を決めて下さい"),
                                                  platform::Buttons::RetryCancel, platform::Icon::Exclamation);

@@ -58,10 +58,11 @@ std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, c
             return UnreadableFile{shownPathOf(files[i])};
         list.sizeWidth = std::max(list.sizeWidth, int(sizeText(facts->size).size()));
     }
-    list.sizeWidth += kSizeGap;
 
-    for (QStringList *column : {&list.lines, &list.names, &list.extensions, &list.runningTotals, &list.dates, &list.times})
-        column->reserve(files.size());
+    // The second pass reads every file afresh, and the lines are laid out from what it read: a
+    // file that grew since the first pass widens the size column rather than losing digits.
+    std::vector<QString> sizes(files.size());
+    std::vector<QString> times(files.size());
     for (qsizetype i = 0; i < files.size(); ++i) {
         const auto facts = readFacts(pathOf(files[i]));
         if (!facts)
@@ -71,32 +72,32 @@ std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, c
         // that cannot be read, rather than shown wrong.
         if (qAddOverflow(list.totalBytes, facts->size, &list.totalBytes))
             return UnreadableFile{shownPathOf(files[i])};
+        sizes[i] = sizeText(facts->size);
+        times[i] = timeText(*facts);
+        list.sizeWidth = std::max(list.sizeWidth, int(sizes[i].size()));
+        list.runningTotals.append(QString::number(list.totalBytes));
+    }
+    list.sizeWidth += kSizeGap;
 
-        // Only a file that grew between the passes can outgrow its column; keep its last digits.
-        const QString size = sizeText(facts->size);
-        const QString time = timeText(*facts);
-
+    for (QStringList *column : {&list.lines, &list.names, &list.extensions, &list.dates, &list.times})
+        column->reserve(files.size());
+    for (qsizetype i = 0; i < files.size(); ++i) {
         QString line;
-        line.reserve(list.nameWidth + list.extWidth + list.sizeWidth + 1 + time.size());
+        line.reserve(list.nameWidth + list.extWidth + list.sizeWidth + 1 + times[i].size());
         line += parts[i].name;
         line.resize(line.size() + (list.nameWidth - nameCells[i]), u' ');
         line += parts[i].extension;
         line.resize(line.size() + (list.extWidth - parts[i].extension.size()), u' ');
-        if (size.size() < list.sizeWidth) {
-            line.resize(line.size() + (list.sizeWidth - size.size()), u' ');
-            line += size;
-        } else {
-            line += QStringView(size).right(list.sizeWidth);
-        }
+        line.resize(line.size() + (list.sizeWidth - sizes[i].size()), u' ');
+        line += sizes[i];
         line += u' ';
-        line += time;
+        line += times[i];
         list.lines.append(std::move(line));
 
         list.names.append(std::move(parts[i].name));
         list.extensions.append(std::move(parts[i].extension));
-        list.runningTotals.append(QString::number(list.totalBytes));
-        list.dates.append(time.left(kDateChars));
-        list.times.append(time.right(kTimeChars));
+        list.dates.append(times[i].left(kDateChars));
+        list.times.append(times[i].right(kTimeChars));
     }
     return list;
 }

@@ -1,275 +1,209 @@
-#include "tst_main.h"
-
-#include "fixtures.h"
-#include "main/module1.h"
 #include "platform/controls/driveListBox.h"
 #include "platform/controls/fileListBox.h"
-#include "platform/window/mousePointer.h"
-#include "program.h"
-#include "scriptedTest.h"
+#include "platform/process/translation.h"
+#include "window.h"
 
-#include <QApplication>
 #include <QLineEdit>
-#include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QScreen>
+#include <QTimer>
 
-#include <memory>
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
 
-using namespace Qt::StringLiterals;
-
-namespace {
-
-void typePattern(frmVREL_FP &w, const QString &pattern)
+class TestMainWindow : public QObject
 {
-    w.Combo1->setFocus();
-    w.Combo1->lineEdit()->selectAll();
-    QTest::keyClick(w.Combo1, Qt::Key_Backspace);
-    QTest::keyClicks(w.Combo1, pattern);
-}
+    Q_OBJECT
+    std::optional<Window> m;
 
-void checkBox(int index, const QString &text, platform::Buttons buttons, platform::Icon icon)
-{
-    const platform::Message &box = g_boxes->shown().at(index);
-    QCOMPARE(box.text, text);
-    QCOMPARE(box.buttons, buttons);
-    QCOMPARE(box.icon, icon);
-    QCOMPARE(box.title, u"VREL's FILEPRINT"_s);
-}
-
-} // namespace
-
-void TestMainWindow::startUpState()
-{
-    QTemporaryDir dir;
-    fixtures::makeFile(dir.path(), u"first.txt"_s, 1, QDateTime::currentDateTime());
-    const QString before = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    Program p;
-    QDir::setCurrent(before);
-    frmVREL_FP &w = p.main;
-
-    QCOMPARE(w.Combo1->currentText(), u"*.*"_s);
-    QCOMPARE(w.List1->count(), 0); // no build at start
-    QCOMPARE(w.Dir1->path(), QDir::toNativeSeparators(dir.path()));
-    QCOMPARE(w.File1->currentIndex().row(), 0);
-
-    // Focus starts in the pattern box; Tab walks the controls in their given order.
-    QApplication::setActiveWindow(&w);
-    QTRY_COMPARE(QApplication::focusWidget(), w.Combo1);
-    for (QWidget *expected : QList<QWidget *>{w.Drive1, w.Dir1, w.Command1, w.File1, w.List1, w.Command2, w.Option1}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), expected);
-    }
-}
-
-void TestMainWindow::buildsFromPatternBox()
-{
-    QTemporaryDir dir;
-    const QDateTime t = fixtures::localTime(1997, 10, 21, 9, 5, 3);
-    fixtures::makeFile(dir.path(), u"a.txt"_s, 100, t);
-    fixtures::makeFile(dir.path(), u"b.doc"_s, 200, t);
-    Program p;
-    frmVREL_FP &w = p.main;
-    QVERIFY(w.Dir1->setPath(dir.path())); // a change of directory builds at once
-    QCOMPARE(w.List1->count(), 2);
-
-    int reads = 0;
-    w.setFactsReader([&](const QByteArray &path) {
-        ++reads;
-        return platform::readFileFacts(path);
-    });
-
-    // Typing alone builds nothing, nor does leaving the box, even with a pattern of its list.
-    typePattern(w, u"*.doc"_s);
-    QTest::keyClick(w.Combo1, Qt::Key_Tab);
-    QVERIFY(!w.Combo1->hasFocus());
-    QCOMPARE(reads, 0);
-    QCOMPARE(w.List1->count(), 2);
-    // Enter builds, once: one file read in each of the two passes.
-    w.Combo1->setFocus();
-    QTest::keyClick(w.Combo1, Qt::Key_Return);
-    QCOMPARE(reads, 2);
-    QCOMPARE(p.lines(), QStringList{u"b     .doc  200 97-10-21 09:05:03"_s});
-    QCOMPARE(w.Combo1->count(), 5); // Enter did not add the typed pattern to the list
-
-    // Picking an entry of the drop-down builds too.
-    w.Combo1->setCurrentIndex(3);
-    emit w.Combo1->activated(3);
-    QCOMPARE(w.Combo1->currentText(), u"*.txt"_s);
-    QCOMPARE(p.lines(), QStringList{u"a     .txt  100 97-10-21 09:05:03"_s});
-    QVERIFY(g_boxes->shown().isEmpty());
-}
-
-void TestMainWindow::builtListStoredInModule1()
-{
-    QTemporaryDir dir;
-    fixtures::makeFile(dir.path(), u"a.txt"_s, 1024, fixtures::localTime(1997, 10, 21, 9, 5, 0));
-    fixtures::makeFile(dir.path(), u"b.longext"_s, 1000000, fixtures::localTime(1997, 10, 22, 18, 30, 15));
-    Program p;
-    p.list(dir.path());
-    QCOMPARE(Module1::gTotalBytes, 1001024);
-    QCOMPARE(Module1::gExtWidth, 8);
-    QCOMPARE(Module1::gFileExt[2], u".longext"_s);
-    QCOMPARE(Module1::gRunningTotal[2], u"1001024"_s);
-    QCOMPARE(Module1::gFileDate[2], u"97-10-22"_s);
-    QCOMPARE(Module1::gFileTime[2], u"18:30:15"_s);
-
-    // A second build forgets the first: no wider column or larger total left from it.
-    p.list(dir.path(), u"*.txt"_s);
-    QCOMPARE(Module1::gExtWidth, 4);
-    QCOMPARE(Module1::gSizeWidth, 7);
-    QCOMPARE(Module1::gTotalBytes, 1024);
-    QCOMPARE(p.main.List1->count(), 1);
-}
-
-void TestMainWindow::emptyPattern()
-{
-    QTemporaryDir dir;
-    fixtures::makeFile(dir.path(), u"a.txt"_s, 1, QDateTime::currentDateTime());
-    Program p;
-    frmVREL_FP &w = p.main;
-    QApplication::setActiveWindow(&w);
-    p.list(dir.path());
-    QCOMPARE(w.List1->count(), 1);
-
-    typePattern(w, QString());
-    w.List1->setFocus(); // where the focus is when the box comes up
-    g_boxes->answerNext(platform::Answer::Cancel);
-    w.Combo1_KeyPress(13);
-    QCOMPARE(g_boxes->shown().size(), 1);
-    checkBox(0, u"ファイル拡張子を決めて下さい"_s, platform::Buttons::RetryCancel, platform::Icon::Exclamation);
-    QCOMPARE(w.List1->count(), 0);
-    QTRY_COMPARE(QApplication::focusWidget(), w.List1); // Cancel leaves the focus alone
-
-    g_boxes->answerNext(platform::Answer::Retry);
-    w.Combo1_KeyPress(13);
-    QTRY_COMPARE(QApplication::focusWidget(), w.Combo1);
-}
-
-void TestMainWindow::oddNamesStillListed()
-{
-#ifdef Q_OS_WIN
-    QSKIP("names are always valid UTF-16 on Windows");
-#endif
-    QTemporaryDir dir;
-    const QDateTime t = fixtures::localTime(2000, 1, 1, 0, 0, 0);
-    fixtures::makeRawFile(dir.path(), QByteArray("x\xFF.txt"), 5, t);
-    fixtures::makeRawFile(dir.path(), QByteArray("y\nz.txt"), 6, t);
-    Program p;
-    p.list(dir.path());
-    // Sizes and times come through the names' real bytes.
-    QCOMPARE(p.lines(), (QStringList{u"x\uFFFD    .txt  5 00-01-01 00:00:00"_s, u"y?z   .txt  6 00-01-01 00:00:00"_s}));
-    QCOMPARE(Module1::gTotalBytes, 11);
-    QVERIFY(g_boxes->shown().isEmpty());
-    fixtures::removeRawFile(dir.path(), QByteArray("x\xFF.txt"));
-}
-
-void TestMainWindow::driveChoice()
-{
-    Program p;
-    frmVREL_FP &w = p.main;
-    QVERIFY(w.Drive1->findText(QDir::toNativeSeparators(QDir::rootPath())) >= 0);
-    QVERIFY(w.Drive1->findText(u"/proc"_s) < 0);
-
-    QTemporaryDir dir;
-    w.Dir1->setPath(dir.path());
-    const QString before = w.Dir1->path();
-    const auto choose = [&w](const QString &drive) {
-        w.Drive1->addItem(drive);
-        w.Drive1->setCurrentIndex(w.Drive1->count() - 1);
-        emit w.Drive1->activated(w.Drive1->count() - 1);
-    };
-    // A drive that cannot be read: no message, the directory list stays, the choice still shows.
-    choose(dir.filePath(u"no-medium"_s));
-    QCOMPARE(w.Dir1->path(), before);
-    QCOMPARE(w.Drive1->currentText(), dir.filePath(u"no-medium"_s));
-    QVERIFY(g_boxes->shown().isEmpty());
-
-    // A readable one moves the directory list there, which builds the list.
-    fixtures::makeFile(dir.path(), u"x.txt"_s, 1, QDateTime::currentDateTime());
-    w.Dir1->setPath(QDir::rootPath());
-    choose(dir.path());
-    QCOMPARE(w.Dir1->path(), QDir::toNativeSeparators(dir.path()));
-    QCOMPARE(w.List1->count(), 1);
-}
-
-void TestMainWindow::menuShortcutsBeatThePatternBox()
-{
-    Program p;
-    frmVREL_FP &w = p.main;
-    QApplication::setActiveWindow(&w);
-    typePattern(w, u"*.tx"_s);
-    QTRY_COMPARE(QApplication::focusWidget(), w.Combo1);
-    w.Combo1->lineEdit()->selectAll();
-
-    QSignalSpy print(&w, &frmVREL_FP::printFileListRequested);
-    QSignalSpy readme(&w, &frmVREL_FP::readmeRequested);
-    QTest::keyClick(w.Combo1, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(g_boxes->shown().size(), 1);
-    checkBox(0, u"Vrel's Listwright ver.1.00 (97/10/21)\r\r"_s, platform::Buttons::Ok, platform::Icon::None);
-    QTest::keyClick(w.Combo1, Qt::Key_P, Qt::ControlModifier);
-    QCOMPARE(print.count(), 1);
-    QTest::keyClick(w.Combo1, Qt::Key_R, Qt::ControlModifier);
-    QCOMPARE(readme.count(), 1);
-    QCOMPARE(platform::mousePointer(&w), platform::MousePointer::Hourglass);
-    QCOMPARE(w.Combo1->currentText(), u"*.tx"_s); // not pasted over
-}
-
-void TestMainWindow::secondCopyLeavesSilently()
-{
-    QTemporaryDir runtime;
-    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
-    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    QProcess copies[3];
-    for (QProcess &copy : copies) {
-        copy.setProcessEnvironment(env);
-        copy.setProgram(QStringLiteral(VREL_PROGRAM));
+    // The list a build leaves: its lines and the values the outputs read beside them.
+    QString builtList() const
+    {
+        return m->w.List1->lines().join(u'|') + u"/%1/%2/%3/%4"_s.arg(Module1::gTotalBytes).arg(Module1::gNameWidth)
+                                                     .arg(Module1::gExtWidth).arg(Module1::gSizeWidth);
     }
 
-    copies[0].start();
-    QVERIFY(copies[0].waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(runtime.filePath(u"vrel-fileprint.lock"_s)), 10000);
-    copies[1].start();
-    QVERIFY(copies[1].waitForFinished(10000));
-    QCOMPARE(copies[1].exitStatus(), QProcess::NormalExit);
-    QCOMPARE(copies[1].exitCode(), 0);
-    QVERIFY(copies[1].readAllStandardOutput().isEmpty());
-    QCOMPARE(copies[0].state(), QProcess::Running); // the running copy is not disturbed
+private slots:
+    void initTestCase()
+    {
+        // The face every machine that runs the suite has, so that the pictures compare.
+        QApplication::setFont(platform::gothicFont(9));
+        QVERIFY(platform::installJapaneseTranslation(*qApp));
+    }
+    void init() { m.emplace(), QApplication::setActiveWindow(&m->w); }
+    void cleanup() { m.reset(); }
 
-    // A copy that died without cleaning up does not keep the next one out.
-    copies[0].kill();
-    QVERIFY(copies[0].waitForFinished());
-    QVERIFY(QFile::exists(runtime.filePath(u"vrel-fileprint.lock"_s)));
-    copies[2].start();
-    QVERIFY(copies[2].waitForStarted());
-    QVERIFY(!copies[2].waitForFinished(2000));
-    copies[2].kill();
-    copies[2].waitForFinished();
-}
+    void looksAsLaidOut()
+    {
+        // 8800 x 7000 twips at 96 dots an inch, in the middle of the screen.
+        const QRect screen = m->w.screen()->geometry();
+        QCOMPARE(m->w.frameGeometry(), QRect((screen.width() - 587) / 2, (screen.height() - 467) / 2, 587, 467));
+        QTemporaryDir dir;
+        fixtures::makeFile(dir.path(), "a.txt", 100);
+        fixtures::makeFile(dir.path(), "報告書.doc", 1234567);
+        m->list(dir.path());
+        // The drive and directory lists show this machine's mounts and the test's own
+        // directory: their frames are compared, not their entries.
+        m->w.Drive1->clear();
+        m->w.Dir1->clear();
+        m->w.setFocus(); // no cursor blinking in the pattern box
+        fixtures::compareWithReference(m->w.grab().toImage(), u"mainWindow"_s);
+    }
 
-void TestMainWindow::closingRunsNoHandler()
-{
-    // The pattern box takes losing the focus as a choice of the pattern typed into it; when the
-    // window goes away with a pattern typed and not yet entered, no list build may run in it.
-    QTemporaryDir dir;
-    fixtures::makeFile(dir.path(), u"a.txt"_s, 1, fixtures::localTime(2000, 1, 1, 0, 0, 0));
-    auto p = std::make_unique<Program>();
-    p->list(dir.path());
-    bool closing = false;
-    int buildsWhileClosing = 0;
-    p->main.setFactsReader([&](const QByteArray &path) {
-        buildsWhileClosing += closing ? 1 : 0;
-        return platform::readFileFacts(path);
-    });
-    typePattern(p->main, u"*.txt"_s);
-    closing = true;
-    p.reset();
-    QCOMPARE(buildsWhileClosing, 0);
-    QVERIFY(g_boxes->shown().isEmpty());
-}
+    void patternBoxWaitsForEnter()
+    {
+        QTemporaryDir dir;
+        fixtures::makeFile(dir.path(), "a.txt", 100);
+        fixtures::makeFile(dir.path(), "b.doc", 200);
+        frmVREL_FP &w = m->w;
+        QVERIFY(w.Dir1->setPath(dir.path())); // a change of directory builds at once
+        int reads = 0;
+        w.setFactsReader([&](const QByteArray &path) { return ++reads, platform::readFileFacts(path); });
+        // Typing builds nothing, nor does leaving the box, though "*.doc" is one of its items.
+        w.Combo1->setFocus();
+        w.Combo1->lineEdit()->selectAll();
+        QTest::keyClicks(w.Combo1, u"*.doc"_s);
+        QTest::keyClick(w.Combo1, Qt::Key_Tab);
+        QCOMPARE(reads, 0);
+        // Enter builds, once: each file read in each of the two passes; the list keeps its items.
+        w.Combo1->setFocus();
+        QTest::keyClick(w.Combo1, Qt::Key_Return);
+        QCOMPARE(w.List1->lines(), QStringList{u"b     .doc  200 97-10-21 09:05:03"_s});
+        QCOMPARE(reads + w.Combo1->count(), 2 + 5);
+        // A pick from the list builds.
+        w.Combo1->setCurrentIndex(3);
+        emit w.Combo1->activated(3);
+        QCOMPARE(w.List1->lines(), QStringList{u"a     .txt  100 97-10-21 09:05:03"_s});
+        // Closing the window with a pattern typed and not entered runs no build in it.
+        QTest::keyClicks(w.Combo1, u"x"_s);
+        reads = 0;
+        m.reset();
+        QCOMPARE(reads, 0);
+    }
+
+    void refusedBuilds_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QString>("message");
+        const QString noPattern = u"ファイル拡張子を決めて下さい"_s;
+        QTest::newRow("no pattern, Retry") << QString() << Answer::Retry << noPattern;
+        QTest::newRow("blank pattern, Cancel") << u" ; "_s << Answer::Cancel << noPattern;
+        QTest::newRow("directory gone") << u"*.*"_s << Answer::Ok << u"ディレクトリを開けません\n"_s;
+    }
+    void refusedBuilds()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(Answer, answer);
+        QFETCH(QString, message);
+        frmVREL_FP &w = m->w;
+        QTemporaryDir dir;
+        fixtures::makeFile(dir.path(), "a.txt", 1);
+        m->list(dir.path());
+        QCOMPARE(w.List1->count(), 1);
+        const bool gone = message.endsWith(u'\n');
+        if (gone && dir.remove())
+            message += dir.path();
+        w.List1->setFocus();
+        m->person.answers = {answer};
+        m->list(dir.path(), pattern);
+        QCOMPARE(m->person.trace, QStringList{message});
+        const platform::Message &box = m->person.boxes.at(0);
+        QCOMPARE(box.buttons, gone ? Buttons::Ok : Buttons::RetryCancel);
+        QCOMPARE(box.icon, Icon::Exclamation);
+        QCOMPARE(box.title, u"VREL's FILEPRINT"_s);
+        // Nothing of the earlier list is left for the outputs to pair with another's values.
+        QCOMPARE(builtList(), u"/0/6/0/0"_s);
+        QTRY_COMPARE(QApplication::focusWidget(), answer == Answer::Retry ? static_cast<QWidget *>(w.Combo1) : w.List1);
+    }
+
+    void fileLimit()
+    {
+        QTemporaryDir dir;
+        for (int i = 0; i < 9999; ++i)
+            fixtures::makeFile(dir.path(), QByteArray::number(i));
+        m->list(dir.path());
+        QCOMPARE(m->w.List1->count(), 9999);
+        // One more is too many, and the count comes before the pattern.
+        fixtures::makeFile(dir.path(), "9999");
+        for (const QString &pattern : {u"*.*"_s, QString()}) {
+            m->list(dir.path(), pattern);
+            QCOMPARE(m->person.trace.takeFirst(), u"ファイル数が 9999を越えていますから処理出来ません"_s);
+            QCOMPARE(m->person.boxes.takeFirst().icon, Icon::None);
+            QCOMPARE(builtList(), u"/0/6/0/0"_s);
+        }
+    }
+
+    void driveChoice()
+    {
+        frmVREL_FP &w = m->w;
+        QVERIFY(w.Drive1->findText(QDir::rootPath()) >= 0 && w.Drive1->findText(u"/proc"_s) < 0);
+        QTemporaryDir dir;
+        fixtures::makeFile(dir.path(), "x.txt");
+        // One that cannot be read is ignored without a word, though the list shows it; one that
+        // can moves the directory list there, which builds the list.
+        const QString before = w.Dir1->path();
+        for (const QString &drive : {dir.filePath(u"no-medium"_s), dir.path()}) {
+            w.Drive1->addItem(drive);
+            w.Drive1->setCurrentIndex(w.Drive1->count() - 1);
+            emit w.Drive1->activated(w.Drive1->currentIndex());
+            QCOMPARE(w.Drive1->currentText() + w.Dir1->path(), drive + (drive == dir.path() ? drive : before));
+        }
+        QCOMPARE(w.List1->count() + m->person.trace.size(), 1);
+    }
+
+    void wheelNeedsTheFocus()
+    {
+        frmVREL_FP &w = m->w;
+        const auto turn = [](QWidget *box) {
+            QWheelEvent wheel({5, 5}, box->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(box, &wheel);
+        };
+        // Turned over a box that has no focus, it moves nothing; with the focus, it picks the
+        // next pattern as the arrow key does.
+        w.List1->setFocus();
+        const QString before = w.Drive1->currentText() + w.Combo1->currentText() + w.Dir1->path();
+        turn(w.Drive1);
+        turn(w.Combo1);
+        QCOMPARE(w.Drive1->currentText() + w.Combo1->currentText() + w.Dir1->path(), before);
+        w.Combo1->setFocus();
+        turn(w.Combo1);
+        QCOMPARE(w.Combo1->currentText(), u"*.jpg"_s);
+    }
+
+    void realMessageBox_data()
+    {
+        QTest::addColumn<Buttons>("buttons");
+        QTest::addColumn<Icon>("icon");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Answer>("answer");
+        // The version, with two empty lines under it; a lone CR breaks the line.
+        QTest::newRow("version") << Buttons::Ok << Icon::None << Qt::Key_Escape << Answer::Ok;
+        QTest::newRow("question") << Buttons::OkCancel << Icon::Question << Qt::Key_Escape << Answer::Cancel;
+        QTest::newRow("exclamation") << Buttons::RetryCancel << Icon::Exclamation << Qt::Key_Return << Answer::Retry;
+    }
+    void realMessageBox()
+    {
+        QFETCH(Buttons, buttons);
+        QFETCH(Icon, icon);
+        QFETCH(Qt::Key, key);
+        QFETCH(Answer, answer);
+        Window &window = *m;
+        platform::setMessageBoxService(nullptr); // the program's own box, in Japanese, as a person sees it
+        QString title;
+        QTimer::singleShot(0, this, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            title = box->windowTitle();
+            fixtures::compareWithReference(box->grab().toImage(), u"messageBox-"_s + QString::fromLatin1(QTest::currentDataTag()));
+            QTest::keyClick(box, key);
+        });
+        if (buttons == Buttons::Ok)
+            window.w.mnuVersion_Click();
+        else
+            QCOMPARE(platform::messageBox(&window.w, u"ファイル\r\r拡張子"_s, buttons, icon), answer);
+        QCOMPARE(title, u"VREL's FILEPRINT"_s);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainWindow.moc"

@@ -76,7 +76,12 @@ void DirListBox::openEntry(QListWidgetItem *item)
         return;
     const QString target = item->data(kPathRole).toString();
     if (!setPath(target))
-        messageBox(this, QStringLiteral("ディレクトリを開けません\n") + target, Buttons::Ok, Icon::Exclamation);
+        showCannotOpen(target);
+}
+
+void DirListBox::showCannotOpen(const QString &path)
+{
+    messageBox(this, QStringLiteral("ディレクトリを開けません\n") + path, Buttons::Ok, Icon::Exclamation);
 }
 
 void DirListBox::keyPressEvent(QKeyEvent *event)

@@ -17,6 +17,8 @@ public:
     QString path() const { return m_path; }
     // False, with nothing changed, when the directory cannot be read.
     bool setPath(const QString &path);
+    // Tells the person that `path` cannot be read.
+    void showCannotOpen(const QString &path);
 
 signals:
     void changed();

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QStorageInfo>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -38,6 +39,15 @@ QStringList DriveListBox::availableDrives()
     }
     std::sort(drives.begin(), drives.end());
     return drives;
+}
+
+void DriveListBox::wheelEvent(QWheelEvent *event)
+{
+    // Turned over the list on the way to somewhere else, the wheel must not move to another drive.
+    if (hasFocus())
+        QComboBox::wheelEvent(event);
+    else
+        event->ignore();
 }
 
 QString DriveListBox::drive() const

@@ -21,6 +21,9 @@ public:
 
 signals:
     void changed();
+
+protected:
+    void wheelEvent(QWheelEvent *event) override;
 };
 
 } // namespace platform

@@ -40,7 +40,9 @@ const QList<ListedFile> &FileListBox::files() const
     if (!m_stale)
         return m_files;
     m_stale = false;
-    m_files = listFiles(m_path, m_pattern).value_or(QList<ListedFile>{});
+    const auto listed = listFiles(m_path, m_pattern);
+    m_readable = listed.has_value();
+    m_files = listed.value_or(QList<ListedFile>{});
     QStringList names;
     names.reserve(m_files.size());
     for (const ListedFile &f : std::as_const(m_files))

@@ -24,6 +24,8 @@ public:
     int listCount() const { return int(files().size()); }
     void setCurrentRow(int row);
     const ListedFile &file(int index) const { return files().at(index); }
+    // False when the directory could not be read: it is gone, or kept from us.
+    bool readable() const { return files(), m_readable; }
 
 private:
     // A path and a pattern are usually set one after the other: read the directory once,
@@ -35,6 +37,7 @@ private:
     QString m_pattern = QStringLiteral("*.*");
     mutable QList<ListedFile> m_files;
     mutable bool m_stale = false;
+    mutable bool m_readable = true;
     QStringListModel *m_model;
 };
 

@@ -12,10 +12,11 @@ QChar nativeSeparator()
 
 QString directoryPrefix(const QString &directory, QChar separator)
 {
-    if (!directory.endsWith(separator))
-        return directory;
-    // "C:\" keeps its drive letter and colon; "/" keeps nothing.
-    return directory.left(directory.size() >= 3 && directory.at(1) == u':' ? 2 : 0);
+    // "C:\" keeps its drive letter and colon, "/" nothing, "/home/user/" its name.
+    QString prefix = directory;
+    while (prefix.endsWith(separator))
+        prefix.chop(1);
+    return prefix;
 }
 
 QString listingDirectory(const QString &directory, QChar separator)

@@ -7,9 +7,8 @@ namespace platform {
 
 QChar nativeSeparator();
 
-// Only a root directory ends with its separator: "C:\" on Windows, "/" here.
-// The prefix is what a file name is joined to with one separator: "C:" for "C:\",
-// "" for "/", the directory unchanged otherwise.
+// The prefix is what a file name is joined to with one separator: the directory without the
+// separators it ends with, so "C:" for "C:\" and "" for "/".
 QString directoryPrefix(const QString &directory, QChar separator = nativeSeparator());
 
 // How a listing names its directory: the prefix, except that the root of a file system

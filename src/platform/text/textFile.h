@@ -29,7 +29,7 @@ QByteArray textFileBytes(const QStringList &lines);
 
 // Writes `bytes` into `path`, replacing the file of that name only once every byte has reached
 // the disk: until then an earlier file stays as it was, and a failed write leaves no temporary
-// file behind. On failure returns false with the system's reason in `error`.
-bool writeTextFile(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+// file behind. On failure returns false with the reason, in Japanese where a person can act on it.
+bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason);
 
 } // namespace platform

@@ -1,0 +1,130 @@
+#include "output/exportFileList.h"
+#include "output/listing.h"
+#include "window.h"
+
+#include <optional>
+
+using platform::Answer;
+
+class TestExport : public QObject
+{
+    Q_OBJECT
+    std::optional<Window> m;
+
+    // Every name in `dir`: what a stray temporary file would show in.
+    static QStringList entries(const QString &dir) { return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name); }
+
+private slots:
+    void init()
+    {
+        m.emplace();
+        output::attachExport(m->w);
+    }
+    void cleanup() { m.reset(); }
+
+    void writesTheListAsShown()
+    {
+        frmVREL_FP &w = m->w;
+        QTemporaryDir dir;
+        w.Command2->click();
+        fixtures::makeFile(dir.path(), "a.txt", 100);
+        fixtures::makeFile(dir.path(), "漢字.txt", 1234567, QDateTime(QDate(1997, 10, 19), QTime(7, 0, 0)));
+        fixtures::makeFile(dir.path(), "say \"hi\".txt");
+        fixtures::makeFile(dir.path(), "한.txt", 5);
+        m->list(dir.path());
+        // Typed and not entered: the header names what the box shows at the click.
+        w.Combo1->setEditText(u"*.t*"_s);
+        m->person.answers = {Answer::Cancel};
+        w.Command2->click();
+        QCOMPARE(entries(dir.path()).size(), 4);
+        w.Command2->click();
+        w.Option2->setChecked(true);
+        w.Command2->click();
+        w.Command2->click();
+        const QString askTxt = u"ファイルリストをVREL_FILE_LIST.TXTという名前で保存します"_s;
+        const QString askCsv = u"ファイルリストをVREL_FILE_LIST.CSVという名前で保存します"_s;
+        const QString saved = u"ファイルリストを保存しました。"_s;
+        QCOMPARE(m->person.trace, (QStringList{u"対象ファイルがありません"_s, askTxt, askTxt, saved, askCsv, saved, askCsv, saved}));
+        const QList<platform::Message> &boxes = m->person.boxes;
+        QCOMPARE(QList({boxes[0].icon, boxes[1].icon, boxes[3].icon}), QList({platform::Icon::None, platform::Icon::Question, platform::Icon::None}));
+        QCOMPARE(boxes[1].buttons, platform::Buttons::OkCancel);
+
+        // Columns 8 + 4 + 11: the total's last digit under the sizes'. A name with no code
+        // page 932 form is "?"; a double quote in a CSV field is doubled.
+        const QByteArray rule = QByteArray(57, '-') + "\r\n";
+        QCOMPARE(fixtures::contents(dir.filePath(u"VREL_FILE_LIST.TXT"_s)),
+                 "VREL's file print \r\n" + rule + "Directory : " + QFile::encodeName(dir.path()) + "\r\nFile Type : *.t*\r\n"
+                     + rule + "a       .txt        100 97-10-21 09:05:03\r\nsay \"hi\".txt          0 97-10-21 09:05:03\r\n"
+                     + "\x8A\xBF\x8E\x9A    .txt  1,234,567 97-10-19 07:00:00\r\n?       .txt          5 97-10-21 09:05:03\r\n"
+                     + rule + "Total(4)      1,234,672\r\n");
+        QCOMPARE(fixtures::contents(dir.filePath(u"VREL_FILE_LIST.CSV"_s)),
+                 "\"a\",\".txt\",\"100\",\"97-10-21\",\"09:05:03\"\r\n"
+                 "\"say \"\"hi\"\"\",\".txt\",\"100\",\"97-10-21\",\"09:05:03\"\r\n"
+                 "\"\x8A\xBF\x8E\x9A\",\".txt\",\"1234667\",\"97-10-19\",\"07:00:00\"\r\n"
+                 "\"?\",\".txt\",\"1234672\",\"97-10-21\",\"09:05:03\"\r\n"_ba);
+        QCOMPARE(entries(dir.path()).size(), 6); // the two list files beside the four, nothing else
+    }
+
+    void totalLine()
+    {
+        // "Total(100)" and "50,000" fill 16 cells exactly, and overrun 15: no gap either way.
+        QCOMPARE(output::listingTotalLine(100, 50000, 16) + output::listingTotalLine(100, 50000, 15), u"Total(100)50,000Total(100)50,000"_s);
+    }
+
+    void faultKeepsTheEarlierFile_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("csv");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("disk full, TXT") << u"full"_s << false << u"ディスクの空き領域が足りません"_s;
+        QTest::newRow("disk full, CSV") << u"full"_s << true << u"ディスクの空き領域が足りません"_s;
+        QTest::newRow("read-only disk") << u"read-only"_s << false << u"書き込みのできないディスクです"_s;
+        QTest::newRow("directory gone") << u"gone"_s << false << u"ディレクトリが見つかりません"_s;
+        QTest::newRow("a directory of that name") << u"directory"_s << false << u"Is a directory"_s;
+    }
+    void faultKeepsTheEarlierFile()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, csv);
+        QFETCH(QString, reason);
+        frmVREL_FP &w = m->w;
+        QTemporaryDir root;
+        const QString dir = root.filePath(u"d"_s);
+        QVERIFY(QDir().mkpath(dir));
+        std::optional<Tmpfs> disk;
+        if (fault == u"full" || fault == u"read-only") {
+            disk.emplace(dir);
+            VREL_SKIP_WITHOUT(*disk);
+        }
+        fixtures::makeFile(dir, "a.txt", 100);
+        fixtures::makeFile(dir, "b.txt", 200);
+        (csv ? w.Option2 : w.Option1)->setChecked(true);
+        const QString name = csv ? u"VREL_FILE_LIST.CSV"_s : u"VREL_FILE_LIST.TXT"_s;
+        m->list(dir, u"a*"_s);
+        w.Command2->click();
+        const QByteArray earlier = fixtures::contents(dir + u'/' + name);
+        // A longer list this time, so that any of it written over the earlier file would show.
+        m->list(dir);
+        if (fault == u"full")
+            QVERIFY(disk->fill());
+        else if (fault == u"read-only")
+            QVERIFY(disk->makeReadOnly());
+        else if (fault == u"gone")
+            QVERIFY(QDir(dir).removeRecursively());
+        else
+            QVERIFY(QFile::remove(dir + u'/' + name) && QDir(dir).mkdir(name));
+        m->person.trace.clear();
+        w.Command2->click();
+        QCOMPARE(m->person.trace.value(1), u"ファイルリストを保存できませんでした\n"_s + dir + u'/' + name + u'\n' + reason);
+        QCOMPARE(m->person.boxes.last().icon, platform::Icon::Exclamation);
+        QCOMPARE(w.List1->count(), 3); // the list as it was shown, the earlier list file in it
+        // No temporary file left behind, and the earlier file as it was.
+        if (fault != u"gone")
+            QCOMPARE(entries(dir), QStringList({name, u"a.txt"_s, u"b.txt"_s, u"filler"_s}).mid(0, disk && fault == u"full" ? 4 : 3));
+        if (disk)
+            QCOMPARE(fixtures::contents(dir + u'/' + name), earlier);
+    }
+};
+
+QTEST_MAIN(TestExport)
+#include "tst_export.moc"

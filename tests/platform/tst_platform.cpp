@@ -1,0 +1,118 @@
+#include "platform/files/fileSystem.h"
+#include "platform/files/paths.h"
+#include "platform/text/cp932.h"
+#include "platform/text/format.h"
+#include "support.h"
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cp932_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("ascii, the yen sign a backslash byte") << u"a.TXT 1\\"_s << "a.TXT 1\x5C"_ba;
+        QTest::newRow("kanji and half-width katakana") << u"漢字ｱｲｳ"_s << "\x8A\xBF\x8E\x9A\xB1\xB2\xB3"_ba;
+        // Where Microsoft's table and plain Shift_JIS part ways, Microsoft's is the one.
+        QTest::newRow("tilde, NEC row 13, not sign") << u"\uFF5E\u2460\uFFE2"_s << "\x81\x60\x87\x40\x81\xCA"_ba;
+        // No form at all: one "?" a character, a surrogate pair being one, the rest intact.
+        QTest::newRow("outside code page 932") << u"caf\u00E9\U0001F600漢"_s << "caf??\x8A\xBF"_ba;
+    }
+    void cp932()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(platform::toCp932(text), bytes);
+        QCOMPARE(platform::displayCells(text), bytes.size());
+        if (!bytes.contains('?'))
+            QCOMPARE(platform::fromCp932(bytes), text);
+    }
+    void patterns_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QStringList>("matching");
+        QTest::newRow("*.* takes every name") << u"*.*"_s << kNames;
+        QTest::newRow("without regard to case") << u"*.jpg"_s << QStringList{u"photo.jpg"_s, u"PHOTO.JPG"_s};
+        QTest::newRow("? is one character") << u"a?.txt"_s << QStringList{u"a1.txt"_s};
+        QTest::newRow("several, spaces around") << u"*.TXT; *.doc"_s << QStringList{u"a1.txt"_s, u"a.txt"_s, u"x.doc"_s, u"報告.txt"_s};
+        QTest::newRow("name.* takes the bare name") << u"readme.*"_s << QStringList{u"README"_s};
+    }
+    void patterns()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QStringList, matching);
+        QStringList matched;
+        for (const QString &name : kNames) {
+            if (platform::matchesPattern(name, pattern))
+                matched.append(name);
+        }
+        QCOMPARE(matched, matching);
+    }
+
+    void listsPlainVisibleFilesInFixedOrder()
+    {
+        QTemporaryDir dir;
+        for (const char *name : {"b.txt", "B.txt", "a.TXT", "c.doc", ".hidden.txt"})
+            fixtures::makeFile(dir.path(), name);
+        QVERIFY(QDir(dir.path()).mkdir(u"sub.txt"_s));
+        QVERIFY(QFile::link(dir.filePath(u"c.doc"_s), dir.filePath(u"link.doc"_s)));
+        QVERIFY(QFile::link(dir.filePath(u"gone"_s), dir.filePath(u"broken.doc"_s)));
+        // By name without regard to case, then exactly; no hidden file, no directory, no broken link.
+        const auto files = platform::listFiles(dir.path(), u"*.*"_s);
+        QStringList names;
+        for (const platform::ListedFile &f : *files)
+            names.append(f.name);
+        QCOMPARE(names, (QStringList{u"a.TXT"_s, u"B.txt"_s, u"b.txt"_s, u"c.doc"_s, u"link.doc"_s}));
+        QCOMPARE(*platform::listSubdirectories(dir.path()), QStringList{u"sub.txt"_s});
+        QVERIFY(!platform::listFiles(dir.filePath(u"gone"_s), u"*.*"_s));
+    }
+
+    void facts()
+    {
+        QTemporaryDir dir;
+        Tmpfs disk(dir.path());
+        VREL_SKIP_WITHOUT(disk);
+        // tmpfs takes sizes past 2^32 and times before the common era ("touch -d @-70000000000")
+        // and in the year 0 (Tokyo kept its local mean time then, 9:18:59 ahead of Greenwich): two
+        // digits of year, never a sign. A link counts as its target.
+        fixtures::makeFile(dir.path(), "a.img", 3221225472, QDateTime::fromSecsSinceEpoch(-70000000000));
+        fixtures::makeFile(dir.path(), "b.img", 0, QDateTime::fromSecsSinceEpoch(-62167215477));
+        QVERIFY(QFile::link(dir.filePath(u"a.img"_s), dir.filePath(u"link"_s)));
+        QStringList facts;
+        for (const char *name : {"a.img", "b.img", "link", "gone"}) {
+            const auto read = platform::readFileFacts(QFile::encodeName(dir.path()) + '/' + name);
+            facts.append(read ? u"%1 "_s.arg(read->size) + platform::formatDateTime(read->modified) : u"-"_s);
+        }
+        QCOMPARE(facts, (QStringList{u"3221225472 49-10-16 04:52:19"_s, u"0 00-01-01 10:21:02"_s,
+                                     u"3221225472 49-10-16 04:52:19"_s, u"-"_s}));
+        QVERIFY(!platform::readFileFacts(QFile::encodeName(dir.path())));
+    }
+
+    void rootRule_data()
+    {
+        QTest::addColumn<QString>("directory");
+        QTest::addColumn<QString>("listing");
+        QTest::addColumn<QString>("fileInIt");
+        QTest::newRow("drive root") << u"C:\\"_s << u"C:"_s << u"C:\\a.txt"_s;
+        QTest::newRow("directory of a drive") << u"C:\\DOCS"_s << u"C:\\DOCS"_s << u"C:\\DOCS\\a.txt"_s;
+        QTest::newRow("root") << u"/"_s << u"/"_s << u"/a.txt"_s;
+        QTest::newRow("directory, a separator last") << u"/home/user/"_s << u"/home/user"_s << u"/home/user/a.txt"_s;
+    }
+    void rootRule()
+    {
+        QFETCH(QString, directory);
+        QFETCH(QString, listing);
+        QFETCH(QString, fileInIt);
+        const QChar separator = directory.contains(u'\\') ? u'\\' : u'/';
+        QCOMPARE(platform::listingDirectory(directory, separator), listing);
+        QCOMPARE(platform::pathInDirectory(directory, u"a.txt"_s, separator), fileInIt);
+    }
+
+private:
+    const QStringList kNames{u"README"_s, u"photo.jpg"_s, u"PHOTO.JPG"_s, u"photo.jpeg"_s, u"jpg"_s,
+                             u"a1.txt"_s, u"a.txt"_s,     u"x.doc"_s,     u"報告.txt"_s};
+};
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "tst_platform.moc"

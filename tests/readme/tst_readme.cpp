@@ -1,0 +1,190 @@
+#include "platform/controls/clickableLabel.h"
+#include "platform/printing/commonDialog.h"
+#include "platform/text/cp932.h"
+#include "readme/frmReadme.h"
+#include "readme/readmeOpener.h"
+#include "readme/readmeReader.h"
+#include "window.h"
+
+#include <QPrinter>
+#include <QScreen>
+
+using platform::MousePointer;
+
+class TestReadme : public QObject
+{
+    Q_OBJECT
+    std::optional<QTemporaryDir> m_dir;
+    std::optional<Window> m;
+    readme::ReadmeOpener *m_opener = nullptr;
+
+    frmReadme *open()
+    {
+        m->w.mnuReadme_Click();
+        fixtures::show(*m_opener->window());
+        return m_opener->window();
+    }
+    void writeData(const QByteArray &bytes)
+    {
+        QFile f(m_dir->filePath(u"VREL02.vrl"_s));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
+    }
+    static QByteArray dataFile(const QStringList &lines) { return platform::toCp932(lines.join(u"\r\n"_s) + u"\r\n"_s); }
+    static QString colours(const QWidget *list)
+    {
+        return list->palette().color(QPalette::Base).name() + u'/' + list->palette().color(QPalette::Text).name();
+    }
+
+private slots:
+    void initTestCase() { QApplication::setFont(platform::gothicFont(9)); }
+    void init()
+    {
+        m_dir.emplace();
+        m.emplace();
+        m_opener = readme::attachReadme(m->w, m_dir->path());
+    }
+    void cleanup()
+    {
+        m.reset();
+        m_dir.reset();
+    }
+
+    void reader_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("text");
+        // CR or CR LF ends a line, a lone LF is a character; empty lines count; only "zeqa" at the
+        // very start of a line ends the text, whatever follows it.
+        QTest::newRow("line ends and markers")
+            << "a\r\nb\rc\r\r\nd\ne\r\n\r\n zeqa\r\nZeqa\r\nzeq\r\nzeqa: the rest\r\nafter"_ba
+            << QStringList{u"a"_s, u"b"_s, u"c"_s, QString(), u"d\ne"_s, QString(), u" zeqa"_s, u"Zeqa"_s, u"zeq"_s};
+        QTest::newRow("no marker, last line without its end") << "one\r\n\r\ntwo"_ba << QStringList{u"one"_s, QString(), u"two"_s};
+        QTest::newRow("marker first") << "zeqa\r\nafter\r\n"_ba << QStringList();
+        // A broken byte costs one character, never the line or the character after it.
+        QTest::newRow("code page 932, broken bytes")
+            << "\x82\xa8\x93\xc7\x82\xdd\xb1\r\na\xff b\r\n\x82\r\n\x82 x"_ba
+            << QStringList{u"お読みｱ"_s, u"a\uFFFD b"_s, u"\uFFFD"_s, u"\uFFFD x"_s};
+        QStringList many;
+        for (int i = 1; i <= 1001; ++i)
+            many.append(QString::number(i));
+        QTest::newRow("at most 1000 lines") << dataFile(many) << many.mid(0, 1000);
+    }
+    void reader()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, text);
+        writeData(bytes);
+        QCOMPARE(readme::readReadmeFile(m_dir->path()), text);
+        QVERIFY(QFile::remove(m_dir->filePath(u"VREL02.vrl"_s)));
+        QCOMPARE(readme::readReadmeFile(m_dir->path()), std::nullopt);
+        QVERIFY(QDir(m_dir->path()).mkdir(u"VREL02.vrl"_s));
+        QCOMPARE(readme::readReadmeFile(m_dir->path()), std::nullopt);
+    }
+
+    // The data file shipped beside the program is edited by hand in code page 932; what the
+    // window shows of it must be all of it, every line whole.
+    void shippedDataFile()
+    {
+        const QByteArray bytes = fixtures::contents(QStringLiteral(VREL_README_DATA));
+        QVERIFY(!platform::fromCp932(bytes).contains(QChar::ReplacementCharacter));
+        QVERIFY(bytes.endsWith("\r\nzeqa\r\n") && bytes.count("\r\n") == bytes.count('\r') && bytes.count('\n') == bytes.count('\r'));
+        const auto text = readme::readReadmeFile(QFileInfo(QStringLiteral(VREL_README_DATA)).absolutePath());
+        QCOMPARE(text->size(), bytes.count('\r') - 1); // nothing before the marker reads as one
+    }
+
+    void window()
+    {
+        writeData(dataFile({u"お読み下さい"_s, QString(), u"VREL's File Print の使い方"_s, u"zeqa"_s, u"hidden"_s}));
+        QPointer<frmReadme> r = open();
+        QTRY_COMPARE(QApplication::focusWidget(), r->Command1);
+        QCOMPARE(r->windowTitle(), u"お読み下さい"_s);
+        QVERIFY(!r->isModal() && !(r->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(r->minimumSize(), r->maximumSize()); // a border drag has nothing to give
+        const QRect screen = r->screen()->geometry();
+        QCOMPARE(r->frameGeometry(), QRect((screen.width() - 587) / 2, (screen.height() - 467) / 2, 587, 467));
+        fixtures::compareWithReference(r->grab().toImage(), u"readmeWindow"_s);
+        const QString defaults = colours(r->lstReadme);
+
+        // Each swatch recolours the list, the last click winning; a press that leaves the
+        // swatch before its release is no click.
+        QStringList seen;
+        for (platform::ClickableLabel *swatch : {r->lblC1, r->lblC2, r->lblC4, r->lblC3}) {
+            QTest::mouseClick(swatch, Qt::LeftButton);
+            seen.append(colours(r->lstReadme));
+        }
+        QTest::mousePress(r->lblC2, Qt::LeftButton);
+        QTest::mouseRelease(r->lblC2, Qt::LeftButton, {}, QPoint(-5, -5));
+        QCOMPARE(seen << colours(r->lstReadme), (QStringList{u"#000080/#ffff00"_s, u"#ffffff/#000000"_s, u"#ff0000/#ffffff"_s,
+                                                           u"#000000/#ffffff"_s, u"#000000/#ffffff"_s}));
+        // Asked for while open: only brought to the front, as it was.
+        writeData("new text\r\n"_ba);
+        QApplication::setActiveWindow(&m->w);
+        QCOMPARE(open(), r.data());
+        QTRY_COMPARE(QApplication::activeWindow(), r.data());
+        QCOMPARE(r->lstReadme->lines().value(2) + colours(r->lstReadme), u"VREL's File Print の使い方#000000/#ffffff"_s);
+        // Enter closes it at once and gives the main window its pointer back; the next opening
+        // reads the file afresh, in the default colours, and so does the close box.
+        QCOMPARE(m->pointer(), u" (hourglass)"_s);
+        QTest::keyClick(r->Command1, Qt::Key_Return);
+        QTRY_VERIFY(r.isNull());
+        QCOMPARE(m->pointer(), QString());
+        r = open();
+        QCOMPARE(r->lstReadme->lines() + QStringList(colours(r->lstReadme)), (QStringList{u"new text"_s, defaults}));
+        r->close();
+        QTRY_VERIFY(r.isNull());
+        QCOMPARE(m->pointer(), QString());
+    }
+
+    void printing_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QStringList>("text");
+        QTest::addColumn<QStringList>("ending");
+        QStringList many;
+        for (int i = 1; i <= 1005; ++i)
+            many.append(u"%1 行目の本文"_s.arg(i));
+        QTest::newRow("up to the marker") << dataFile({u"本文"_s, QString(), u" zeqa は本文"_s, u"zeqa"_s, u"付録"_s})
+                                          << QStringList{u"本文"_s, QString(), u" zeqa は本文"_s} << QStringList{u"end"_s};
+        QTest::newRow("at most 1000 lines, over pages") << dataFile(many) << many.mid(0, 1000) << QStringList{u"end"_s};
+        // Nothing to print feeds no blank sheet through the printer, and needs no word.
+        QTest::newRow("marker first") << dataFile({u"zeqa"_s, u"本文"_s}) << QStringList() << QStringList{u"discard"_s};
+        QTest::newRow("data file missing") << QByteArray() << QStringList() << QStringList{u"discard"_s, u"印刷処理を中断します"_s};
+    }
+    void printing()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QStringList, text);
+        QFETCH(QStringList, ending);
+        writeData("what the window shows\r\n"_ba);
+        frmReadme *r = open();
+        // What is printed is the file as it stands at the click, not the list.
+        if (data.isEmpty())
+            QVERIFY(QFile::remove(m_dir->filePath(u"VREL02.vrl"_s)));
+        else
+            writeData(data);
+        QTemporaryDir out;
+        QPrinter &printer = r->cdl_read->printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(out.filePath(u"readme.pdf"_s));
+        m->person.inner = &r->cdl_read->linePrinter();
+        r->cdl_read->setLinePrinter(&m->person);
+        m->person.mark = [&] { return m->pointer(r); };
+
+        QTest::mouseClick(r->Command2, Qt::LeftButton);
+        QStringList expected{u"プリンターの機種によっては、プログラムがダウンすることが有ります。"_s, u"printer dialog"_s,
+                             u"font ＭＳ 明朝"_s, u"size 12"_s};
+        expected += text;
+        for (qsizetype i = 2; i < expected.size(); ++i)
+            expected[i] = (i < 4 ? QString() : QString(15, u' ')) + expected[i] + u" (hourglass)"_s;
+        for (const QString &step : ending)
+            expected.append(step + u" (hourglass)"_s);
+        QCOMPARE(m->person.trace, expected);
+        QCOMPARE(m->pointer(r), QString());
+        // The read-me command's hourglass on the main window is not this command's to end.
+        QCOMPARE(m->pointer(), u" (hourglass)"_s);
+        QCOMPARE(fixtures::printedPages(printer), fixtures::seen(text, 15, printer));
+    }
+};
+
+QTEST_MAIN(TestReadme)
+#include "tst_readme.moc"

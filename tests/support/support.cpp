@@ -1,0 +1,150 @@
+#include "support.h"
+
+#include "platform/text/cp932.h"
+#include "platform/window/fonts.h"
+
+#include <poppler/qt6/poppler-qt6.h>
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+Scripted::~Scripted()
+{
+    platform::setMessageBoxService(m_boxes);
+    platform::setPrinterDialogService(m_dialog);
+}
+
+platform::Answer Scripted::ask(QWidget *, const platform::Message &message)
+{
+    boxes.append(message);
+    note(message.text);
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    return message.buttons == platform::Buttons::RetryCancel ? platform::Answer::Retry : platform::Answer::Ok;
+}
+
+Tmpfs::Tmpfs(const QString &d) : dir(QFile::encodeName(d))
+{
+    if (::mount("tmpfs", dir.constData(), "tmpfs", 0, "size=64k") != 0)
+        error = QString::fromLocal8Bit(std::strerror(errno));
+}
+
+Tmpfs::~Tmpfs()
+{
+    if (error.isEmpty())
+        ::umount2(dir.constData(), MNT_DETACH);
+}
+
+bool Tmpfs::makeReadOnly()
+{
+    return ::mount(nullptr, dir.constData(), nullptr, MS_REMOUNT | MS_RDONLY, "size=64k") == 0;
+}
+
+bool Tmpfs::fill()
+{
+    const int fd = ::open((dir + "/filler").constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const QByteArray block(4096, 'x');
+    bool full = false;
+    for (int i = 0; fd >= 0 && i < 1000 && !full; ++i)
+        full = ::write(fd, block.constData(), size_t(block.size())) < 0 && errno == ENOSPC;
+    ::close(fd);
+    return full;
+}
+
+namespace fixtures {
+
+void makeFile(const QString &dir, const QByteArray &name, qint64 size, const QDateTime &modified)
+{
+    const QByteArray path = QFile::encodeName(dir) + '/' + name;
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const timespec times[2] = {{modified.toSecsSinceEpoch(), 0}, {modified.toSecsSinceEpoch(), 0}};
+    QVERIFY2(fd >= 0 && ::ftruncate(fd, off_t(size)) == 0 && ::futimens(fd, times) == 0, path.constData());
+    ::close(fd);
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+}
+
+void show(QWidget &window)
+{
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        qFatal("window not exposed");
+}
+
+namespace {
+
+qreal lineSpacing(QPrinter &printer)
+{
+    return QFontMetricsF(platform::minchoFont(12), &printer).lineSpacing() * 72 / printer.resolution();
+}
+
+} // namespace
+
+QList<QStringList> printedPages(QPrinter &printer)
+{
+    const std::unique_ptr<Poppler::Document> document = Poppler::Document::load(printer.outputFileName());
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
+    QList<QStringList> pages;
+    for (int i = 0; document && i < document->numPages(); ++i) {
+        QStringList &lines = pages.emplace_back();
+        for (const auto &word : document->page(i)->textList()) {
+            const QRectF box = word->boundingBox();
+            const auto row = qsizetype(std::floor((box.bottom() - area.top()) / lineSpacing(printer)));
+            lines.resize(std::max(lines.size(), row + 1));
+            const int column = qRound((box.left() - area.left()) / 6);
+            lines[row] += QString(std::max(column - platform::displayCells(lines[row]), 0), u' ') + word->text();
+        }
+    }
+    return pages;
+}
+
+QList<QStringList> seen(const QStringList &lines, int indent, QPrinter &printer)
+{
+    const auto perPage = qsizetype(printer.pageLayout().paintRect(QPageLayout::Point).height() / lineSpacing(printer));
+    QList<QStringList> pages;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i % perPage == 0)
+            pages.emplace_back();
+        pages.last().append(QString(QString(indent, u' ') + lines[i]).remove(QRegularExpression(u" +$"_s)));
+    }
+    while (!pages.isEmpty() && pages.last().last().isEmpty())
+        pages.last().removeLast();
+    return pages;
+}
+
+void compareWithReference(const QImage &image, const QString &name)
+{
+    const QString reference = QStringLiteral(VREL_REFERENCES "/") + name + u".png"_s;
+    if (qEnvironmentVariableIsSet("VREL_UPDATE_REFERENCES"))
+        QVERIFY(image.save(reference));
+    const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+    const QImage actual = image.convertToFormat(QImage::Format_RGB32);
+    if (actual == expected)
+        return;
+    // Red where the two differ, over a faded copy of the reference.
+    QImage diff = expected.isNull() ? actual : expected;
+    QPainter(&diff).fillRect(diff.rect(), QColor(255, 255, 255, 200));
+    for (int y = 0; y < std::min(actual.height(), expected.height()); ++y)
+        for (int x = 0; x < std::min(actual.width(), expected.width()); ++x)
+            if (actual.pixel(x, y) != expected.pixel(x, y))
+                diff.setPixel(x, y, qRgb(255, 0, 0));
+    actual.save(name + u".actual.png"_s);
+    diff.save(name + u".diff.png"_s);
+    QFAIL(qPrintable(u"%1 differs from %2; see %1.actual.png and %1.diff.png in %3"_s.arg(name, reference, QDir::currentPath())));
+}
+
+} // namespace fixtures

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "platform/printing/linePrinter.h"
+#include "platform/printing/printerDialog.h"
+#include "platform/window/messageBox.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+// Stands in for the person at the screen, answering every message box and printer dialog the
+// program shows, and for the printer, which it passes lines on to and can make fail mid-job.
+// It notes what happened, in order, in `trace`, each step tagged by `mark` (with the pointer, say).
+class Scripted final : public platform::MessageBoxService, public platform::PrinterDialogService, public platform::LinePrinter
+{
+public:
+    Scripted() : m_boxes(platform::setMessageBoxService(this)), m_dialog(platform::setPrinterDialogService(this)) {}
+    ~Scripted() override;
+    Scripted(const Scripted &) = delete;
+    Scripted &operator=(const Scripted &) = delete;
+
+    platform::Answer ask(QWidget *parent, const platform::Message &message) override;
+    bool choosePrinter(QWidget *, QPrinter &) override { return note(u"printer dialog"_s) && acceptDialog; }
+    bool setFontName(const QString &name) override { return note(u"font "_s + name) && inner->setFontName(name); }
+    bool setFontSize(qreal points) override { return note(u"size %1"_s.arg(points)) && inner->setFontSize(points); }
+    bool printLine(const QString &text) override { return note(text) && --failAtLine != 0 && inner->printLine(text); }
+    bool endDocument() override { return note(u"end"_s) && inner->endDocument(); }
+    void discardDocument() override { note(u"discard"_s), inner->discardDocument(); }
+
+    QList<platform::Message> boxes;
+    QList<platform::Answer> answers; // given in turn; then OK, or Retry where there is no OK
+    bool acceptDialog = true;
+    int failAtLine = 0;                     // from 1; 0 never
+    platform::LinePrinter *inner = nullptr; // where the lines go on to
+    std::function<QString()> mark;
+    QStringList trace;
+
+private:
+    bool note(const QString &what) { return trace.append(mark ? what + mark() : what), true; }
+    platform::MessageBoxService *m_boxes;
+    platform::PrinterDialogService *m_dialog;
+};
+
+// A small file system of the test's own (a 64 KiB tmpfs) on `dir`, gone again however the test
+// ends; mounting needs root, and `error` says why it failed.
+struct Tmpfs
+{
+    explicit Tmpfs(const QString &dir);
+    ~Tmpfs();
+    bool makeReadOnly();
+    bool fill(); // every free block, into "filler"
+    QByteArray dir;
+    QString error;
+};
+#define VREL_SKIP_WITHOUT(tmpfs)                                                                                       \
+    if (!(tmpfs).error.isEmpty())                                                                                      \
+    QSKIP(qPrintable(u"mounting a tmpfs was refused: "_s + (tmpfs).error))
+
+namespace fixtures {
+
+// A file of `size` bytes (sparse), its modification time set, by a name given as raw bytes.
+void makeFile(const QString &dir, const QByteArray &name, qint64 size = 0,
+              const QDateTime &modified = QDateTime(QDate(1997, 10, 21), QTime(9, 5, 3)));
+QByteArray contents(const QString &path);
+void show(QWidget &window);
+
+// Each printed page as a person reads it: its words placed on the lines and in the columns
+// (6 points a half-width cell of the 12-point printer face) they were printed in, from the top
+// of the printable area down; a line of spaces keeps its place but shows nothing.
+QList<QStringList> printedPages(QPrinter &printer);
+// What a person sees of `lines` printed after `indent` spaces on `printer`.
+QList<QStringList> seen(const QStringList &lines, int indent, QPrinter &printer);
+
+// Compares `image` with tests/references/<name>.png, or writes it there when VREL_UPDATE_REFERENCES
+// is set; on a difference, leaves <name>.actual.png and <name>.diff.png in the working directory.
+void compareWithReference(const QImage &image, const QString &name);
+
+} // namespace fixtures

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "main/frmVREL_FP.h"
+#include "main/module1.h"
+#include "platform/controls/dirListBox.h"
+#include "platform/controls/listBox.h"
+#include "platform/window/fonts.h"
+#include "platform/window/mousePointer.h"
+#include "support.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <optional>
+
+// The real main window, shown offscreen, with the scripted person in front of it.
+struct Window
+{
+    Window() { fixtures::show(w); }
+
+    // Lists `dir` as a person would: pattern typed, directory chosen, Enter.
+    void list(const QString &dir, const QString &pattern = u"*.*"_s)
+    {
+        w.Combo1->setEditText(pattern);
+        w.Dir1->setPath(dir);
+        w.Combo1_KeyPress(frmVREL_FP::kEnterKeyAscii);
+    }
+    QString pointer(QWidget *window = nullptr) const
+    {
+        return platform::mousePointer(window ? window : &w) == platform::MousePointer::Hourglass ? u" (hourglass)"_s : QString();
+    }
+
+    Scripted person;
+    frmVREL_FP w;
+};
