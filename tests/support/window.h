@@ -29,7 +29,8 @@ struct Window
     }
     QString pointer(QWidget *window = nullptr) const
     {
-        return platform::mousePointer(window ? window : &w) == platform::MousePointer::Hourglass ? u" (hourglass)"_s : QString();
+        const QWidget *shown = window ? window : &w;
+        return shown->testAttribute(Qt::WA_SetCursor) && shown->cursor().shape() == Qt::WaitCursor ? u" (hourglass)"_s : QString();
     }
 
     Scripted person;

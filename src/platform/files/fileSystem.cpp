@@ -120,11 +120,6 @@ private:
 
 } // namespace
 
-bool matchesPattern(const QString &name, const QString &patterns)
-{
-    return PatternSet(patterns).matches(name);
-}
-
 QString displayName(const QString &name)
 {
     const auto isControl = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; };

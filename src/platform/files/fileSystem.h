@@ -30,12 +30,9 @@ std::optional<FileFacts> readFileFacts(const QByteArray &nativePath);
 // The native form of a directory path, ready to have a native name joined to it.
 QByteArray nativePath(const QString &path);
 
-// Pattern as a person types it: "*" and "?" wildcards, case-insensitive, several patterns
-// separated by ";". A pattern ending in ".*" also takes names without a dot, so "*.*" takes all.
-bool matchesPattern(const QString &name, const QString &patterns);
-
 // The plain files of `directory` that match `patterns`, by name without regard to case, then
-// by exact name. Hidden files (a leading ".") are left out, as the desktop's own lists do.
+// by exact name. Patterns are as a person types them: "*" and "?" wildcards, case-insensitive,
+// several separated by ";"; one ending in ".*" also takes names without a dot, so "*.*" takes all. Hidden files (a leading ".") are left out, as the desktop's own lists do.
 // Returns nothing when the directory cannot be read.
 std::optional<QList<ListedFile>> listFiles(const QString &directory, const QString &patterns);
 

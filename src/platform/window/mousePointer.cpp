@@ -12,11 +12,4 @@ void setMousePointer(QWidget *window, MousePointer pointer)
         window->unsetCursor();
 }
 
-MousePointer mousePointer(const QWidget *window)
-{
-    return window->testAttribute(Qt::WA_SetCursor) && window->cursor().shape() == Qt::WaitCursor
-               ? MousePointer::Hourglass
-               : MousePointer::Default;
-}
-
 } // namespace platform

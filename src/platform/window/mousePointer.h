@@ -8,6 +8,5 @@ namespace platform {
 enum class MousePointer { Default = 0, Hourglass = 11 };
 
 void setMousePointer(QWidget *window, MousePointer pointer);
-MousePointer mousePointer(const QWidget *window);
 
 } // namespace platform
