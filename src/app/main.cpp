@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vrel-fileprint"));
+    // Lets a Wayland desktop match the window to its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral("jp.vrel.FilePrint"));
     platform::installJapaneseTranslation(app);
 
     // A second copy leaves at once, silently; the first one is not disturbed.
