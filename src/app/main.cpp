@@ -1,3 +1,4 @@
+#include "commandLine.h"
 #include "main/frmVREL_FP.h"
 #include "output/exportFileList.h"
 #include "output/printFileList.h"
@@ -9,8 +10,14 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vrel-fileprint"));
+    QApplication::setApplicationVersion(QStringLiteral(VREL_VERSION));
+    if (const std::optional<int> exitCode = answerCommandLine(argc, argv))
+        return *exitCode;
+
+    QApplication app(argc, argv);
+    // Lets a Wayland desktop match the window to its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral("jp.vrel.FilePrint"));
     platform::installJapaneseTranslation(app);
 
     // A second copy leaves at once, silently; the first one is not disturbed.

@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -39,22 +38,6 @@ void paintBackground(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
-// A sheet with ruled lines: what the program makes of a directory.
-QIcon programIcon()
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setPen(Qt::black);
-    painter.setBrush(Qt::white);
-    painter.drawRect(5, 2, 21, 27);
-    painter.setPen(QColor(0x00, 0x00, 0x80));
-    for (int y = 7; y <= 24; y += 4)
-        painter.drawLine(8, y, 23, y);
-    painter.fillRect(18, 20, 12, 10, QColor(0x00, 0x80, 0x00));
-    return QIcon(pixmap);
-}
-
 bool isEnter(const QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
@@ -68,7 +51,8 @@ bool isEnter(const QEvent *event)
 frmVREL_FP::frmVREL_FP(QWidget *parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("VREL's File Print"));
-    setWindowIcon(programIcon());
+    // Rendered at build time from the program's one icon drawing, the SVG the desktop menus use.
+    setWindowIcon(QIcon(QStringLiteral(":/programIcon.png")));
     new platform::FixedOuterSize(*this, 8800, 7000, platform::FixedOuterSize::Border::Sizable);
     createControls();
     createMenus();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/files/paths.h"
+#include "readmeReader.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -23,7 +23,7 @@ class frmReadme : public QWidget
 public:
     // `mainWindow` gets its default pointer back when this window closes; the data file is
     // looked for in `dataDirectory`.
-    explicit frmReadme(QWidget *mainWindow, const QString &dataDirectory = platform::programDirectory());
+    explicit frmReadme(QWidget *mainWindow, const QString &dataDirectory = readme::readmeDirectory());
 
     platform::ListBox *lstReadme = nullptr;
     platform::ClickableLabel *lblC1 = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/files/paths.h"
+#include "readmeReader.h"
 
 #include <QObject>
 #include <QPointer>
@@ -32,6 +32,6 @@ private:
 };
 
 // Connects `mainWindow`'s read-me command; the opener lives as long as the main window.
-ReadmeOpener *attachReadme(frmVREL_FP &mainWindow, const QString &dataDirectory = platform::programDirectory());
+ReadmeOpener *attachReadme(frmVREL_FP &mainWindow, const QString &dataDirectory = readme::readmeDirectory());
 
 } // namespace readme

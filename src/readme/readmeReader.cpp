@@ -3,9 +3,19 @@
 #include "platform/files/paths.h"
 #include "platform/text/textFile.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace readme {
+
+namespace {
+
+QString dataFileName()
+{
+    return QStringLiteral("VREL02.vrl");
+}
+
+} // namespace
 
 QStringList readReadmeText(QIODevice &device)
 {
@@ -22,13 +32,21 @@ QStringList readReadmeText(QIODevice &device)
 
 std::optional<QStringList> readReadmeFile(const QString &directory)
 {
-    QFile file(platform::pathInDirectory(directory, QStringLiteral("VREL02.vrl")));
+    QFile file(platform::pathInDirectory(directory, dataFileName()));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     QStringList lines = readReadmeText(file);
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return lines;
+}
+
+QString readmeDirectory()
+{
+    QString besideProgram = platform::programDirectory();
+    if (QFile::exists(platform::pathInDirectory(besideProgram, dataFileName())))
+        return besideProgram;
+    return QDir::toNativeSeparators(QDir::cleanPath(besideProgram + QStringLiteral("/../share/vrel-fileprint")));
 }
 
 } // namespace readme

@@ -20,4 +20,8 @@ QStringList readReadmeText(QIODevice &device);
 // The read-me text of VREL02.vrl in `directory`; nothing when the file cannot be opened or read.
 std::optional<QStringList> readReadmeFile(const QString &directory);
 
+// Where VREL02.vrl is read from: beside the program when it is there (a portable copy, and
+// Windows), otherwise share/vrel-fileprint of the installed tree the program's bin/ belongs to.
+QString readmeDirectory();
+
 } // namespace readme
