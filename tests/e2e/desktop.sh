@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# The program as a person gets it and meets it: the Debian package built from this build tree
+# ($1) and unpacked, its menu entry checked, and the installed program in a real window on an X
+# display with a window manager, driven by the keyboard, printing to a print server of its own.
+# Run under xvfb-run.
+set -euo pipefail
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack --config "$1/CPackConfig.cmake" -B "$work/pkg" >/dev/null
+dpkg-deb -x "$work"/pkg/vrel-fileprint_*.deb "$work/root"
+usr=$work/root/usr entry=("$work"/root/usr/share/applications/*.desktop)
+out=$(desktop-file-validate "${entry[@]}" 2>&1) && [ -z "$out" ] || fail "desktop entry: $out"
+appstreamcli validate --no-net "$usr"/share/metainfo/*.metainfo.xml >/dev/null || fail "metainfo"
+program=$usr/bin/$(sed -n 's/^Exec=//p' "${entry[@]}") icon=$(sed -n 's/^Icon=//p' "${entry[@]}")
+[ -x "$program" ] && [ -f "$usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no program or SVG icon"
+for s in 32 48 128 256; do
+  file "$usr/share/icons/hicolor/${s}x$s/apps/$icon.png" | grep -q "$s x $s," || fail "no ${s}px icon"
+done
+echo "ok - the package: menu entry and metainfo valid, program and icons where the entry names them"
+
+source "$(dirname "$0")/cups/start.sh" "$work/cups"
+export XDG_RUNTIME_DIR=$work/run HOME=$work
+mkdir -m 700 "$XDG_RUNTIME_DIR" && mkdir "$work/files" && cd "$work/files"
+touch -d '1997-10-21 09:05:03' a.txt b.doc
+window() { # waits for a visible window whose name matches, prints its id
+  for _ in $(seq 100); do xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep . && return; sleep 0.1; done
+  return 1
+}
+keys() { xdotool windowfocus --sync "$1" 2>/dev/null || true; xdotool key --delay 50 "${@:2}"; }
+box() { # the program's message box comes up, and the keys given close it
+  local id; id=$(window "^VREL's FILEPRINT\$") || fail "$1 showed no message"
+  keys "$id" "${@:2}"
+  for _ in $(seq 50); do xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$id" || return 0; sleep 0.1; done
+  fail "the message stayed"
+}
+jobs_in() { # waits up to $1 tenths of a second for the print server to have kept $2 jobs
+  for _ in $(seq "$1"); do [ "$(ls "$work/cups/jobs" | grep -c 'pdf$')" -ge "$2" ] && break; sleep 0.1; done
+  [ "$(ls "$work/cups/jobs" | grep -c 'pdf$')" -eq "$2" ]
+}
+words() { tr -d '\r\f' | tr -s ' ' | sed 's/^ //; s/ $//; /^$/d'; } # the paper's columns are checked where it is made
+start() { "$1" & pid=$!; main=$(window "^VREL's File Print\$") || fail "$1: no main window"; }
+readme_printed() { # Ctrl+R, Tab Tab to 印刷, Enter, OK on the warning, Print in Qt's real dialog
+  keys "$main" ctrl+r
+  readme=$(window '^お読み下さい$') || fail "Ctrl+R opened no read-me window"
+  keys "$readme" Tab Tab Return && box "printing the read-me" Return
+  keys "$(window '^印刷$')" Return
+}
+
+openbox --sm-disable >/dev/null 2>&1 &
+sleep 1
+start "$program"
+# 8800 x 7000 twips outside, the frame the window manager adds included, in the middle of the screen.
+read -r sw sh < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
+ew=587 eh=467 # at the 96 dots an inch of an X display that sets no Xft.dpi, as Xvfb does not
+outer() {
+  local x y w h l r t b
+  read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+    /^  Width/ {w=$NF} /^  Height/ {h=$NF} END {print x, y, w, h}')
+  read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  echo $((x - ${l:-0})) $((y - ${t:-0})) $((w + ${l:-0} + ${r:-0})) $((h + ${t:-0} + ${b:-0}))
+}
+centred() {
+  local X Y W H
+  read -r X Y W H < <(outer "$1")
+  [ "$W" -eq "$ew" ] && [ "$H" -eq "$eh" ] && [ $((X - (sw - W) / 2)) -ge -1 ] && [ $((X - (sw - W) / 2)) -le 1 ] &&
+    [ $((Y - (sh - H) / 2)) -ge -1 ] && [ $((Y - (sh - H) / 2)) -le 1 ]
+}
+settle() { for _ in $(seq 30); do "$@" && return 0; sleep 0.1; done; return 1; }
+settle centred "$main" || fail "main window is $(outer "$main"), wanted ${ew}x${eh} in the middle of ${sw}x${sh}"
+xdotool windowsize "$main" 300 200
+settle centred "$main" || fail "after a resize the window is $(outer "$main")"
+xdotool windowmove "$main" 20 30 && sleep 0.5
+[ "$(outer "$main" | cut -d' ' -f1)" -ne $(((sw - ew) / 2)) ] || fail "a moved window jumped back to the centre"
+echo "ok - the main window is ${ew}x${eh} outside and centred; a resize springs back, a move stays"
+
+timeout 10 "$program" || fail "a second copy did not leave quietly"
+[ "$(xdotool search --onlyvisible --name "^VREL's File Print\$" | wc -l)" -eq 1 ] || fail "a second window appeared"
+v=$(env -u DISPLAY "$program" --version) && [[ $v =~ ^vrel-fileprint\ [0-9.]+$ ]] || fail "--version: $v"
+h=$(env -u DISPLAY "$program" --help) && [[ $h == *--version* ]] || fail "--help: $h"
+e=$(env -u DISPLAY "$program" --no-such-option 2>&1 >/dev/null) && fail "an unknown option exits 0"
+[[ $e == *--help* ]] || fail "an unknown option: no usage on standard error"
+echo "ok - a second copy leaves silently; --help, --version and a wrong option need no display"
+
+# The focus starts in the pattern box; the menu's Ctrl keys win over its cut and paste.
+keys "$main" ctrl+v && box "Ctrl+V" Return
+keys "$main" ctrl+a space semicolon Return && box "a blank pattern" Escape
+echo "ok - Ctrl+V shows the version, a blank pattern asks for one"
+
+# The read-me window opens over the main window, though that was moved, and prints the text
+# installed in share/vrel-fileprint.
+readme_printed
+settle centred "$readme" || fail "the read-me window is $(outer "$readme")"
+jobs_in 300 1 || fail "the read-me did not reach the printer"
+# pdftotext drops the full-width space and reads the full-width tilde back as a wave dash.
+bare() { tr -d '[:space:]' | sed 's/　//g; s/～/〜/g'; }
+[ "$(pdftotext "$work"/cups/jobs/*.pdf - | bare)" = "$(iconv -f CP932 -t UTF-8 "$usr/share/vrel-fileprint/VREL02.vrl" | sed '/^zeqa/,$d' | bare)" ] ||
+  fail "the printed read-me is not the installed text"
+keys "$readme" shift+Tab shift+Tab Return
+echo "ok - the read-me window opens centred and prints the installed read-me"
+
+# Enter lists; Enter on a focused button presses it: the list file on disk, the list on paper.
+keys "$main" ctrl+a asterisk period asterisk Return Tab Tab Tab Tab Tab Tab Return && box "export" Return
+box "export" Return
+rule=$(printf '%057d' 0 | tr 0 -)
+printf '%s\r\n' "VREL's file print " "$rule" "Directory : $work/files" "File Type : *.*" "$rule" \
+  "a     .txt  0 97-10-21 09:05:03" "b     .doc  0 97-10-21 09:05:03" "$rule" "Total(2)    0" >"$work/expected.txt"
+cmp "$work/expected.txt" VREL_FILE_LIST.TXT || fail "the list file differs"
+rm "$work"/cups/jobs/*.pdf
+keys "$main" shift+Tab shift+Tab shift+Tab Return
+keys "$(window '^印刷$')" Return
+jobs_in 300 1 || fail "the list did not reach the printer"
+pdftotext -layout "$work"/cups/jobs/*.pdf - | words | diff - <(words <"$work/expected.txt") || fail "the printed list differs"
+echo "ok - Enter on the focused buttons writes the list file and prints the list"
+
+# The listed directory goes away: Enter in the pattern box says so.
+cd "$work" && rm -rf "$work/files"
+keys "$main" Tab Tab Tab Tab Tab Return && box "a vanished directory" Return
+echo "ok - a vanished directory is reported"
+
+# A copy that died leaves its lock behind, which keeps nobody out. A portable copy reads the data
+# file beside it, though the installed one lies in ../share; with nothing to print, its read-me
+# print sends nothing to the printer and says nothing. Ctrl+X ends the program.
+kill -9 "$pid" && wait "$pid" 2>/dev/null || true
+rm "$work"/cups/jobs/*.pdf
+mkdir "$work/portable" && cp "$program" "$work/portable/" && ln -s "$usr/share" "$work/share"
+printf 'zeqa\r\n' >"$work/portable/VREL02.vrl"
+start "$work/portable/${program##*/}"
+readme_printed
+! jobs_in 20 1 || fail "an empty read-me reached the printer"
+keys "$main" ctrl+x
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+! kill -0 "$pid" 2>/dev/null || fail "Ctrl+X did not end the program"
+echo "ok - a dead copy keeps nobody out; a portable copy prints its own empty read-me: nothing; Ctrl+X ends"
