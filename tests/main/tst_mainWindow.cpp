@@ -134,14 +134,15 @@ private slots:
         }
     }
 
-    void driveChoice()
+    void drivesAndDirectories()
     {
         frmVREL_FP &w = m->w;
         QVERIFY(w.Drive1->findText(QDir::rootPath()) >= 0 && w.Drive1->findText(u"/proc"_s) < 0);
         QTemporaryDir dir;
-        fixtures::makeFile(dir.path(), "x.txt");
-        // One that cannot be read is ignored without a word, though the list shows it; one that
-        // can moves the directory list there, which builds the list.
+        QVERIFY(QDir(dir.path()).mkpath(u"sub/gone"_s));
+        fixtures::makeFile(dir.path() + u"/sub"_s, "x.txt");
+        // A drive that cannot be read is ignored without a word, though the list shows it; one
+        // that can moves the directory list there, which builds the list.
         const QString before = w.Dir1->path();
         for (const QString &drive : {dir.filePath(u"no-medium"_s), dir.path()}) {
             w.Drive1->addItem(drive);
@@ -149,7 +150,16 @@ private slots:
             emit w.Drive1->activated(w.Drive1->currentIndex());
             QCOMPARE(w.Drive1->currentText() + w.Dir1->path(), drive + (drive == dir.path() ? drive : before));
         }
-        QCOMPARE(w.List1->count() + m->person.trace.size(), 1);
+        // Enter opens the highlighted subdirectory, the last entry, which builds its list.
+        w.Dir1->setCurrentRow(w.Dir1->count() - 1);
+        QTest::keyClick(w.Dir1, Qt::Key_Return);
+        QCOMPARE(w.Dir1->currentItem()->text().trimmed() + w.List1->lines().join(u'|'), u"subx     .txt  0 97-10-21 09:05:03"_s);
+        // A subdirectory gone since it was shown: said so, and the list stays where it is.
+        QVERIFY(QDir(dir.filePath(u"sub/gone"_s)).removeRecursively());
+        w.Dir1->setCurrentRow(w.Dir1->count() - 1);
+        QTest::keyClick(w.Dir1, Qt::Key_Return);
+        QCOMPARE(m->person.trace, QStringList{u"ディレクトリを開けません\n"_s + dir.filePath(u"sub/gone"_s)});
+        QCOMPARE(w.Dir1->path(), dir.filePath(u"sub"_s));
     }
 
     void wheelNeedsTheFocus()
