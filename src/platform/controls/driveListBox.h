@@ -21,6 +21,10 @@ public:
 
 signals:
     void changed();
+
+private:
+    void addOtherDrives();
+    void selectDrive(const QString &root);
 };
 
 } // namespace platform
