@@ -61,14 +61,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int count = in.ConsumeIntegralInRange<int>(0, 40);
 
     QList<platform::ListedFile> files;
-    // Per native path, the facts of the first pass and of the second, or nothing: gone.
+    // Per native name, the facts of the first pass and of the second, or nothing: gone.
     QHash<QByteArray, std::vector<std::optional<platform::FileFacts>>> disk;
     for (int i = 0; i < count && in.remaining_bytes() > 0; ++i) {
         const std::string raw = in.ConsumeRandomLengthString(1024);
         const QString name = nameFrom(way, raw);
         const QByteArray nativeName = QByteArray::number(i) + '/' + QByteArray(raw.data(), qsizetype(raw.size()));
         files.append({name, nativeName});
-        auto &passes = disk[QByteArrayLiteral("/d/") + nativeName];
+        auto &passes = disk[nativeName];
         for (int pass = 0; pass < 2; ++pass) {
             if (in.ConsumeIntegralInRange<int>(0, 15) == 0)
                 passes.push_back(std::nullopt);
@@ -79,15 +79,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     QHash<QByteArray, int> reads;
     bool allReadable = true;
-    const auto built = listing::buildFileList(QStringLiteral("/d"), files, [&](const QByteArray &path) {
-        const auto found = disk.constFind(path);
+    const auto read = [&](const platform::OpenDirectory &, const QByteArray &name) {
+        const auto found = disk.constFind(name);
         FUZZ_CHECK(found != disk.constEnd());
-        const int pass = reads[path]++;
+        const int pass = reads[name]++;
         FUZZ_CHECK(pass < 2);
         if (!found->at(pass))
             allReadable = false;
         return found->at(pass);
-    });
+    };
+    const auto built = listing::buildFileList(QStringLiteral("/d"), files, read);
 
     if (const auto *unreadable = std::get_if<listing::UnreadableFile>(&built)) {
         FUZZ_CHECK(!unreadable->path.isEmpty());
@@ -115,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             FUZZ_CHECK(at < line.size() && line[at] == u' ');
         FUZZ_CHECK(QStringView(line).mid(at).startsWith(parts.extension));
 
-        const auto facts = disk.value(QByteArrayLiteral("/d/") + files[i].nativeName).at(1);
+        const auto facts = disk.value(files[i].nativeName).at(1);
         FUZZ_CHECK(!qAddOverflow(total, facts->size, &total));
         const QString time = listing::timeText(*facts);
         FUZZ_CHECK(isTimeText(time));

@@ -144,15 +144,14 @@ void TestDrill::fileChangesBetweenPasses()
     p.list(dir.path());
     QCOMPARE(p.main.List1->count(), 2);
 
-    const QByteArray victim = QFile::encodeName(dir.filePath(u"b.txt"_s));
     int reads = 0;
-    p.main.setFactsReader([&](const QByteArray &path) {
-        if (path == victim && ++reads == 2) {
+    p.main.setFactsReader([&](const platform::OpenDirectory &at, const QByteArray &name) {
+        if (name == "b.txt" && ++reads == 2) {
             QFile::remove(dir.filePath(u"b.txt"_s));
             if (byDirectory)
                 QDir(dir.path()).mkdir(u"b.txt"_s);
         }
-        return platform::readFileFacts(path);
+        return platform::readFileFacts(at, name);
     });
     p.main.Combo1_KeyPress(13);
     QCOMPARE(g_boxes->texts(), QStringList{kUnreadable + dir.filePath(u"b.txt"_s)});

@@ -119,8 +119,8 @@ void TestListBuild::fileGrowingBetweenPassesKeepsItsColumn()
     QTemporaryDir dir;
     fixtures::makeFile(dir.path(), u"a.txt"_s, 5, fixtures::localTime(2020, 1, 1, 0, 0, 0));
     int reads = 0;
-    const FileList list = build(dir.path(), [&](const QByteArray &path) {
-        auto facts = platform::readFileFacts(path);
+    const FileList list = build(dir.path(), [&](const platform::OpenDirectory &at, const QByteArray &name) {
+        auto facts = platform::readFileFacts(at, name);
         if (++reads == 2)
             facts->size = 123456; // grew from 1 digit to 7 characters
         return facts;

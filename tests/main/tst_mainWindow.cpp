@@ -78,9 +78,9 @@ void TestMainWindow::buildsFromPatternBox()
     QCOMPARE(w.List1->count(), 2);
 
     int reads = 0;
-    w.setFactsReader([&](const QByteArray &path) {
+    w.setFactsReader([&](const platform::OpenDirectory &at, const QByteArray &name) {
         ++reads;
-        return platform::readFileFacts(path);
+        return platform::readFileFacts(at, name);
     });
 
     // Typing alone builds nothing, nor does leaving the box, even with a pattern of its list.
@@ -263,9 +263,9 @@ void TestMainWindow::closingRunsNoHandler()
     p->list(dir.path());
     bool closing = false;
     int buildsWhileClosing = 0;
-    p->main.setFactsReader([&](const QByteArray &path) {
+    p->main.setFactsReader([&](const platform::OpenDirectory &at, const QByteArray &name) {
         buildsWhileClosing += closing ? 1 : 0;
-        return platform::readFileFacts(path);
+        return platform::readFileFacts(at, name);
     });
     typePattern(p->main, u"*.txt"_s);
     closing = true;
