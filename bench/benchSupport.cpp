@@ -1,43 +1,63 @@
 #include "benchSupport.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
-
-#include <sys/resource.h>
 
 namespace bench {
 
-double medianSeconds(int runs, const std::function<void()> &work)
+std::vector<double> interleavedMedianSeconds(int rounds, const std::vector<std::function<void()>> &work)
 {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e9);
+    std::vector<std::vector<double>> times(work.size());
+    for (int round = 0; round < rounds; ++round) {
+        for (size_t i = 0; i < work.size(); ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            work[i]();
+            times[i].push_back(double(timer.nsecsElapsed()) / 1e9);
+        }
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    std::vector<double> medians;
+    for (std::vector<double> &t : times) {
+        std::sort(t.begin(), t.end());
+        medians.push_back(t[t.size() / 2]);
+    }
+    return medians;
 }
 
-double medianProcessSeconds(int runs, const QString &command)
+std::function<void()> process(const QString &command)
 {
     const QByteArray line = (command + QStringLiteral(" >/dev/null 2>&1")).toLocal8Bit();
-    return medianSeconds(runs, [&] {
+    return [line] {
         if (std::system(line.constData()) != 0)
             std::fprintf(stderr, "failed: %s\n", line.constData());
-    });
+    };
 }
 
 double peakResidentMiB()
 {
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
+    // VmHWM, not getrusage: a child's ru_maxrss keeps the high water of the parent it forked from.
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+double childPeakResidentMiB(const QString &program, const QStringList &arguments)
+{
+    QProcess child;
+    child.start(program, arguments);
+    if (!child.waitForFinished(30000) || child.exitCode() != 0)
+        return 0;
+    return child.readAllStandardOutput().trimmed().toDouble();
 }
 
 void printRatio(const QString &label, double ratio)

@@ -4,16 +4,21 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
-// Small timing helpers shared by the benchmark programs: medians of repeated runs, whole
+// Small timing helpers shared by the benchmark programs: medians of runs taken in turns, so
+// that load which comes and goes during a run weighs on every contender alike, and whole
 // processes timed the same way as in-process work.
 namespace bench {
 
-double medianSeconds(int runs, const std::function<void()> &work);
-// Runs `command` through /bin/sh with its output discarded; the time covers the whole process.
-double medianProcessSeconds(int runs, const QString &command);
+// Runs each piece of work once per round, `rounds` times in turn; the median time of each.
+std::vector<double> interleavedMedianSeconds(int rounds, const std::vector<std::function<void()>> &work);
+// Runs `command` through /bin/sh with its output discarded.
+std::function<void()> process(const QString &command);
 // Peak resident memory of this process so far, in MiB.
 double peakResidentMiB();
+// What `program` run to its end with `arguments` prints: its own peak resident memory, in MiB.
+double childPeakResidentMiB(const QString &program, const QStringList &arguments);
 void printRatio(const QString &label, double ratio);
 
 } // namespace bench

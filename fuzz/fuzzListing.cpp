@@ -27,13 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 in.ConsumeIntegralInRange<qint64>(0, std::numeric_limits<qint64>::max()),
                 {in.ConsumeIntegralInRange(-300000, 300000), in.ConsumeIntegralInRange(1, 12), in.ConsumeIntegralInRange(1, 31),
                  in.ConsumeIntegralInRange(0, 23), in.ConsumeIntegralInRange(0, 59), in.ConsumeIntegralInRange(0, 59)}};
-            disk["/d/" + native].append(in.ConsumeIntegralInRange(0, 15) ? std::optional(facts) : std::nullopt);
+            disk[native].append(in.ConsumeIntegralInRange(0, 15) ? std::optional(facts) : std::nullopt);
         }
     }
     QHash<QByteArray, int> reads;
-    const auto built = listing::buildFileList(QStringLiteral("/d"), files, [&](const QByteArray &path) {
-        FUZZ_CHECK(disk.contains(path) && reads[path] < 2);
-        return disk[path].at(reads[path]++);
+    const auto built = listing::buildFileList(QStringLiteral("/d"), files, [&](const platform::OpenDirectory &, const QByteArray &name) {
+        FUZZ_CHECK(disk.contains(name) && reads[name] < 2);
+        return disk[name].at(reads[name]++);
     });
     const auto *list = std::get_if<listing::FileList>(&built);
     if (!list)
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (qsizetype i = 0; i < files.size(); ++i) {
         const auto parts = listing::splitFileName(files[i].name);
         FUZZ_CHECK(parts.name + parts.extension == files[i].name && !parts.name.contains(u'.'));
-        const platform::FileFacts facts = *disk["/d/" + files[i].nativeName].at(1);
+        const platform::FileFacts facts = *disk[files[i].nativeName].at(1);
         total += facts.size;
         // The name padded to the widest name in cells, the extension to the widest extension,
         // the size right-aligned with two spaces at least, a space and the time: yy-mm-dd hh:mm:ss.

@@ -179,8 +179,14 @@ void frmVREL_FP::Form_Load()
     const QRect banner = platform::twipsRect(1740, 120, 5295, 240, this);
     Label2->setGeometry(banner.x(), banner.y(), std::max(banner.width(), Label2->sizeHint().width()),
                         std::max(banner.height(), Label2->sizeHint().height()));
-    if (File1->listCount() > 0)
-        File1->setCurrentRow(0);
+    // Reading the directory waits for the file list's own turn, after the window is up.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (File1->listCount() > 0)
+                File1->setCurrentRow(0);
+        },
+        Qt::QueuedConnection);
     Combo1->setFocus();
     // Stored with the window rather than when it is first sized, so that no build can meet a
     // limit of 0.

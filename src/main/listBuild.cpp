@@ -30,15 +30,7 @@ QString timeText(const platform::FileFacts &facts)
 std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, const QList<platform::ListedFile> &files,
                                                      const FactsReader &readFacts)
 {
-    const QString prefix = platform::directoryPrefix(directory);
-    const QByteArray nativePrefix = platform::nativePath(prefix) + platform::nativePath(QString(platform::nativeSeparator()));
-    // One buffer for every path: the prefix stays, only the name after it changes.
-    QByteArray pathBuffer = nativePrefix;
-    const auto pathOf = [&](const platform::ListedFile &f) -> const QByteArray & {
-        pathBuffer.truncate(nativePrefix.size());
-        pathBuffer += f.nativeName;
-        return pathBuffer;
-    };
+    const platform::OpenDirectory opened(platform::nativePath(directory));
     const auto shownPathOf = [&](const platform::ListedFile &f) {
         return platform::pathInDirectory(directory, f.name);
     };
@@ -53,7 +45,7 @@ std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, c
         nameCells[i] = platform::displayCells(parts[i].name);
         list.nameWidth = std::max(list.nameWidth, nameCells[i]);
         list.extWidth = std::max(list.extWidth, int(parts[i].extension.size()));
-        const auto facts = readFacts(pathOf(files[i]));
+        const auto facts = readFacts(opened, files[i].nativeName);
         if (!facts)
             return UnreadableFile{shownPathOf(files[i])};
         list.sizeWidth = std::max(list.sizeWidth, int(sizeText(facts->size).size()));
@@ -64,7 +56,7 @@ std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, c
     std::vector<QString> sizes(files.size());
     std::vector<QString> times(files.size());
     for (qsizetype i = 0; i < files.size(); ++i) {
-        const auto facts = readFacts(pathOf(files[i]));
+        const auto facts = readFacts(opened, files[i].nativeName);
         if (!facts)
             return UnreadableFile{shownPathOf(files[i])};
         // Sparse files on tmpfs or XFS may each claim up to 2^63 - 1 bytes, and a total past

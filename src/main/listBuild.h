@@ -51,8 +51,10 @@ struct UnreadableFile
     QString path;
 };
 
-// Reads one file's facts by native path; the program reads the disk, a test may interfere.
-using FactsReader = std::function<std::optional<platform::FileFacts>(const QByteArray &nativePath)>;
+// Reads the facts of one file of an open directory by its native name; the program reads the
+// disk, a test may interfere.
+using FactsReader =
+    std::function<std::optional<platform::FileFacts>(const platform::OpenDirectory &, const QByteArray &nativeName)>;
 
 // Two passes over `files` of `directory`: the first measures the columns, the second reads
 // every file's facts afresh and lays out its line.

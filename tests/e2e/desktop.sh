@@ -133,3 +133,17 @@ keys "$main" ctrl+x
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 ! kill -0 "$pid" 2>/dev/null || fail "Ctrl+X did not end the program"
 echo "ok - a dead copy keeps nobody out; a portable copy prints its own empty read-me: nothing; Ctrl+X ends"
+
+# A print server that takes connections and never answers: the window still comes up within a
+# second, printing gives up with its message rather than hang, and the program goes on.
+export CUPS_SERVER=$work/silent.sock
+socat -u UNIX-LISTEN:"$CUPS_SERVER",fork OPEN:/dev/null &
+for _ in $(seq 50); do [ -S "$CUPS_SERVER" ] && break; sleep 0.1; done
+mkdir "$work/silent" && cd "$work/silent" && touch a.txt
+began=$(date +%s%N)
+start "$program"
+took=$((($(date +%s%N) - began) / 1000000))
+[ "$took" -le 1000 ] || fail "the window took $took ms with a silent print server"
+keys "$main" Return ctrl+p && box "printing to a silent server" Return
+keys "$main" ctrl+v && box "Ctrl+V after the silent server" Return
+echo "ok - a silent print server: the window at once (${took} ms), printing gives up with its message"

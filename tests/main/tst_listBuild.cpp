@@ -74,9 +74,9 @@ private slots:
         QHash<QByteArray, int> reads;
         // a.txt grows from one digit to seven characters: the list is laid out for what the
         // second pass read, no figure cut, every line as wide as the next.
-        const FileList grown = std::get<FileList>(build(dir.path(), [&](const QByteArray &path) {
-            auto facts = platform::readFileFacts(path);
-            if (path.endsWith("a.txt") && ++reads[path] == 2)
+        const FileList grown = std::get<FileList>(build(dir.path(), [&](const platform::OpenDirectory &at, const QByteArray &name) {
+            auto facts = platform::readFileFacts(at, name);
+            if (name == "a.txt" && ++reads[name] == 2)
                 facts->size = 123456;
             return facts;
         }));
@@ -85,10 +85,10 @@ private slots:
         // b.txt is gone, or a directory, by the second pass: the build is refused, naming it.
         for (bool directory : {false, true}) {
             reads.clear();
-            const Built refused = build(dir.path(), [&](const QByteArray &path) {
-                if (path.endsWith("b.txt") && ++reads[path] == 2 && QFile::remove(dir.filePath(u"b.txt"_s)) && directory)
+            const Built refused = build(dir.path(), [&](const platform::OpenDirectory &at, const QByteArray &name) {
+                if (name == "b.txt" && ++reads[name] == 2 && QFile::remove(dir.filePath(u"b.txt"_s)) && directory)
                     QDir(dir.path()).mkdir(u"b.txt"_s);
-                return platform::readFileFacts(path);
+                return platform::readFileFacts(at, name);
             });
             QCOMPARE(std::get<listing::UnreadableFile>(refused).path, dir.filePath(u"b.txt"_s));
             QDir(dir.path()).rmdir(u"b.txt"_s);

@@ -58,7 +58,7 @@ private slots:
         frmVREL_FP &w = m->w;
         QVERIFY(w.Dir1->setPath(dir.path())); // a change of directory builds at once
         int reads = 0;
-        w.setFactsReader([&](const QByteArray &path) { return ++reads, platform::readFileFacts(path); });
+        w.setFactsReader([&](const platform::OpenDirectory &at, const QByteArray &name) { return ++reads, platform::readFileFacts(at, name); });
         // Typing builds nothing, nor does leaving the box, though "*.doc" is one of its items.
         w.Combo1->setFocus();
         w.Combo1->lineEdit()->selectAll();

@@ -23,9 +23,19 @@ bool holdsFiles(const QStorageInfo &volume)
 
 DriveListBox::DriveListBox(QWidget *parent) : QComboBox(parent)
 {
-    addItems(availableDrives());
     showDriveOf(QDir::currentPath());
+    // Listing the drives asks every mounted file system for its state, a slow network one
+    // included; the window shows the current drive without waiting for the others.
+    QMetaObject::invokeMethod(this, &DriveListBox::addOtherDrives, Qt::QueuedConnection);
     connect(this, &QComboBox::activated, this, &DriveListBox::changed);
+}
+
+void DriveListBox::addOtherDrives()
+{
+    const QString shown = currentText();
+    clear();
+    addItems(availableDrives());
+    selectDrive(shown);
 }
 
 QStringList DriveListBox::availableDrives()
@@ -57,7 +67,11 @@ QString DriveListBox::drive() const
 
 void DriveListBox::showDriveOf(const QString &path)
 {
-    const QString root = QDir::toNativeSeparators(QStorageInfo(path).rootPath());
+    selectDrive(QDir::toNativeSeparators(QStorageInfo(path).rootPath()));
+}
+
+void DriveListBox::selectDrive(const QString &root)
+{
     int index = findText(root);
     if (index < 0) {
         addItem(root);

@@ -24,6 +24,10 @@ signals:
 
 protected:
     void wheelEvent(QWheelEvent *event) override;
+
+private:
+    void addOtherDrives();
+    void selectDrive(const QString &root);
 };
 
 } // namespace platform

@@ -9,7 +9,9 @@
 
 #ifndef Q_OS_WIN
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <ctime>
 #endif
 
@@ -137,9 +139,13 @@ QByteArray nativePath(const QString &path)
 
 #ifdef Q_OS_WIN
 
-std::optional<FileFacts> readFileFacts(const QByteArray &nativePath)
+OpenDirectory::OpenDirectory(const QByteArray &nativePath) : m_path(nativePath) {}
+
+OpenDirectory::~OpenDirectory() = default;
+
+std::optional<FileFacts> readFileFacts(const OpenDirectory &directory, const QByteArray &nativeName)
 {
-    const QFileInfo info(QFile::decodeName(nativePath));
+    const QFileInfo info(QDir(QFile::decodeName(directory.nativePath())).filePath(QFile::decodeName(nativeName)));
     if (!info.exists() || !info.isFile())
         return std::nullopt;
     const QDateTime modified = info.lastModified();
@@ -216,10 +222,21 @@ bool forEachEntry(const QString &directory, Visit visit)
 
 } // namespace
 
-std::optional<FileFacts> readFileFacts(const QByteArray &nativePath)
+OpenDirectory::OpenDirectory(const QByteArray &nativePath)
+    : m_path(nativePath), m_fd(open(nativePath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC))
+{
+}
+
+OpenDirectory::~OpenDirectory()
+{
+    if (m_fd >= 0)
+        close(m_fd);
+}
+
+std::optional<FileFacts> readFileFacts(const OpenDirectory &directory, const QByteArray &nativeName)
 {
     struct stat st {};
-    if (stat(nativePath.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (fstatat(directory.descriptor(), nativeName.constData(), &st, 0) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
     tm local {};
     if (!localtime_r(&st.st_mtime, &local))

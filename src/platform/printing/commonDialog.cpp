@@ -1,6 +1,7 @@
 #include "commonDialog.h"
 
 #include "linePrinter.h"
+#include "printServer.h"
 #include "printerDialog.h"
 #include "platform/window/messageBox.h"
 #include "platform/window/mousePointer.h"
@@ -15,6 +16,8 @@ namespace {
 // The face the listings are laid out for: fixed pitch, full-width characters two cells wide.
 constexpr char16_t kPrinterFont[] = u"ＭＳ 明朝";
 constexpr qreal kPrinterPoints = 12;
+// Long enough for a loaded server on the network, short enough for a person to wait out.
+constexpr std::chrono::seconds kServerPatience(3);
 
 // The window's default pointer comes back however the procedure ends.
 class DefaultPointerAtEnd
@@ -57,6 +60,9 @@ LinePrinter &CommonDialog::linePrinter()
 void CommonDialog::printLines(const std::function<std::optional<QStringList>()> &lines, int indent)
 {
     const DefaultPointerAtEnd pointer(m_window);
+    // Making the printer asks the print server for its queues and waits as long as it takes.
+    if (!m_printer && !printServerAnswers(kServerPatience))
+        return abortPrinting();
     if (!showPrinterDialog(m_window, printer()))
         return abortPrinting();
     setMousePointer(m_window, MousePointer::Hourglass);
@@ -81,7 +87,9 @@ void CommonDialog::printLines(const std::function<std::optional<QStringList>()> 
 
 void CommonDialog::abortPrinting()
 {
-    linePrinter().discardDocument();
+    // No printer is made only to be told to drop nothing.
+    if (LinePrinter *out = m_linePrinter ? m_linePrinter : m_qtLinePrinter.get())
+        out->discardDocument();
     messageBox(m_window, QStringLiteral("印刷処理を中断します"));
 }
 

@@ -23,7 +23,12 @@ public:
     bool acquire();
 
 private:
+    QString m_path;
+#ifdef Q_OS_WIN
     std::unique_ptr<QLockFile> m_lock;
+#else
+    int m_fd = -1;
+#endif
 };
 
 } // namespace platform

@@ -1,0 +1,116 @@
+#include "printServer.h"
+
+#include <QtGlobal>
+
+#ifndef Q_OS_WIN
+#include <QByteArray>
+#include <QLibrary>
+
+#include <fcntl.h>
+#include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#endif
+
+namespace platform {
+
+#ifdef Q_OS_WIN
+
+// Windows prints through its own spooler, which never holds the window up this way.
+bool printServerAnswers(std::chrono::milliseconds)
+{
+    return true;
+}
+
+#else
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+enum class Reply { Answered, Absent, Silent };
+
+int msLeft(Clock::time_point deadline)
+{
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return left > 0 ? int(left) : 0;
+}
+
+// Waits for `events` on `fd` until the deadline; false when the time ran out.
+bool await(int fd, short events, Clock::time_point deadline)
+{
+    pollfd p {fd, events, 0};
+    int ready = 0;
+    do
+        ready = poll(&p, 1, msLeft(deadline));
+    while (ready < 0 && errno == EINTR);
+    return ready > 0;
+}
+
+Reply ask(const sockaddr *address, socklen_t length, const QByteArray &host, Clock::time_point deadline)
+{
+    const int fd = socket(address->sa_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return Reply::Absent;
+    Reply reply = Reply::Absent;
+    if (connect(fd, address, length) == 0 || errno == EINPROGRESS) {
+        int error = 0;
+        socklen_t size = sizeof error;
+        if (!await(fd, POLLOUT, deadline))
+            reply = Reply::Silent;
+        else if (getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0) {
+            // Any reply at all, even a refusal or the line closing, shows the server at work.
+            const QByteArray request = "OPTIONS * HTTP/1.1\r\nHost: " + host + "\r\n\r\n";
+            const bool sent = send(fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL) > 0;
+            reply = sent && !await(fd, POLLIN, deadline) ? Reply::Silent : Reply::Answered;
+        }
+    }
+    close(fd);
+    return reply;
+}
+
+} // namespace
+
+bool printServerAnswers(std::chrono::milliseconds timeout)
+{
+    // Where CUPS itself would go: its variable, its client configuration or its default
+    // socket. Without the library nothing is printed through a server at all.
+    QLibrary cups(QStringLiteral("cups"), 2);
+    const auto serverName = reinterpret_cast<const char *(*)()>(cups.resolve("cupsServer"));
+    const auto serverPort = reinterpret_cast<int (*)()>(cups.resolve("ippPort"));
+    if (!serverName || !serverPort)
+        return true;
+    const QByteArray server = serverName();
+    const Clock::time_point deadline = Clock::now() + timeout;
+
+    if (server.startsWith('/')) {
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        if (size_t(server.size()) >= sizeof address.sun_path)
+            return true;
+        std::memcpy(address.sun_path, server.constData(), size_t(server.size()));
+        return ask(reinterpret_cast<const sockaddr *>(&address), sizeof address, "localhost", deadline)
+            != Reply::Silent;
+    }
+
+    addrinfo hints {};
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_ADDRCONFIG;
+    addrinfo *found = nullptr;
+    if (getaddrinfo(server.constData(), QByteArray::number(serverPort()).constData(), &hints, &found) != 0)
+        return true;
+    Reply reply = Reply::Absent;
+    for (const addrinfo *a = found; a && reply == Reply::Absent; a = a->ai_next)
+        reply = ask(a->ai_addr, a->ai_addrlen, server, deadline);
+    freeaddrinfo(found);
+    return reply != Reply::Silent;
+}
+
+#endif
+
+} // namespace platform
