@@ -32,7 +32,7 @@ std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, c
 {
     const platform::OpenDirectory opened(platform::nativePath(directory));
     const auto shownPathOf = [&](const platform::ListedFile &f) {
-        return platform::pathInDirectory(directory, f.name);
+        return platform::displayName(platform::pathInDirectory(directory, f.name));
     };
 
     FileList list;

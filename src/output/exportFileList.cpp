@@ -3,6 +3,7 @@
 #include "listFile.h"
 #include "main/frmVREL_FP.h"
 #include "platform/controls/listBox.h"
+#include "platform/files/fileSystem.h"
 #include "platform/text/textFile.h"
 #include "platform/window/messageBox.h"
 
@@ -29,7 +30,7 @@ void ExportFileList(frmVREL_FP &window)
     const QString path = QDir::toNativeSeparators(listFilePath(shown.directory, format));
     QString reason;
     if (!platform::writeTextFile(path, listFileBytes(format, shown), &reason)) {
-        platform::messageBox(&window, QStringLiteral("ファイルリストを保存できませんでした") + u'\n' + path + u'\n' + reason,
+        platform::messageBox(&window, QStringLiteral("ファイルリストを保存できませんでした") + u'\n' + platform::displayName(path) + u'\n' + reason,
                              platform::Buttons::Ok, platform::Icon::Exclamation);
         return;
     }

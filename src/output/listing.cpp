@@ -4,6 +4,7 @@
 #include "main/module1.h"
 #include "platform/controls/dirListBox.h"
 #include "platform/controls/listBox.h"
+#include "platform/files/fileSystem.h"
 #include "platform/files/paths.h"
 #include "platform/text/format.h"
 
@@ -37,7 +38,7 @@ QStringList listingLines(const ShownList &shown)
 {
     const QString rule(57, u'-');
     QStringList lines{QStringLiteral("VREL's file print "), rule,
-                      QStringLiteral("Directory : ") + platform::listingDirectory(shown.directory),
+                      QStringLiteral("Directory : ") + platform::displayName(platform::listingDirectory(shown.directory)),
                       QStringLiteral("File Type : ") + shown.pattern, rule};
     const listing::FileList &list = shown.list;
     lines += list.lines;

@@ -1,5 +1,6 @@
 #include "support.h"
 
+#include "platform/files/fileSystem.h"
 #include "platform/text/cp932.h"
 #include "platform/window/fonts.h"
 
@@ -11,6 +12,7 @@
 #include <QRegularExpression>
 
 #include <cerrno>
+#include <fstream>
 #include <cmath>
 #include <cstring>
 #include <fcntl.h>
@@ -65,7 +67,7 @@ namespace fixtures {
 
 void makeFile(const QString &dir, const QByteArray &name, qint64 size, const QDateTime &modified)
 {
-    const QByteArray path = QFile::encodeName(dir) + '/' + name;
+    const QByteArray path = platform::nativePath(dir) + '/' + name;
     const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const timespec times[2] = {{modified.toSecsSinceEpoch(), 0}, {modified.toSecsSinceEpoch(), 0}};
     QVERIFY2(fd >= 0 && ::ftruncate(fd, off_t(size)) == 0 && ::futimens(fd, times) == 0, path.constData());
@@ -74,8 +76,9 @@ void makeFile(const QString &dir, const QByteArray &name, qint64 size, const QDa
 
 QByteArray contents(const QString &path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+    std::ifstream in(platform::nativePath(path).constData(), std::ios::binary);
+    const std::string bytes(std::istreambuf_iterator<char>(in), {});
+    return in ? QByteArray(bytes.data(), qsizetype(bytes.size())) : QByteArray("(missing)");
 }
 
 void show(QWidget &window)

@@ -59,13 +59,13 @@ void DirListBox::fill(const QStringList &subdirectories)
     qsizetype depth = 0;
     for (const QString &dir : std::as_const(chain)) {
         const QString label = depth == 0 ? dir : QDir(dir).dirName();
-        auto *item = new QListWidgetItem(openIcon, QString(depth * 2, u' ') + label, this);
+        auto *item = new QListWidgetItem(openIcon, QString(depth * 2, u' ') + displayName(label), this);
         item->setData(kPathRole, dir);
         ++depth;
     }
     setCurrentRow(count() - 1);
     for (const QString &name : subdirectories) {
-        auto *item = new QListWidgetItem(closedIcon, QString(depth * 2, u' ') + name, this);
+        auto *item = new QListWidgetItem(closedIcon, QString(depth * 2, u' ') + displayName(name), this);
         item->setData(kPathRole, QDir::toNativeSeparators(QDir(m_path).filePath(name)));
     }
 }
@@ -81,7 +81,7 @@ void DirListBox::openEntry(QListWidgetItem *item)
 
 void DirListBox::showCannotOpen(const QString &path)
 {
-    messageBox(this, QStringLiteral("ディレクトリを開けません\n") + path, Buttons::Ok, Icon::Exclamation);
+    messageBox(this, QStringLiteral("ディレクトリを開けません\n") + displayName(path), Buttons::Ok, Icon::Exclamation);
 }
 
 void DirListBox::keyPressEvent(QKeyEvent *event)

@@ -122,20 +122,80 @@ private:
 
 } // namespace
 
+namespace {
+
+// A byte that is no part of valid UTF-8 stands in a path as U+DC80 + the byte, a code that
+// valid text never holds, so that the path finds the same file again.
+bool isEscapedByte(QChar c)
+{
+    return c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF;
+}
+
+} // namespace
+
 QString displayName(const QString &name)
 {
     const auto isControl = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; };
-    if (std::none_of(name.cbegin(), name.cend(), isControl))
+    if (std::none_of(name.cbegin(), name.cend(), [&](QChar c) { return isControl(c) || isEscapedByte(c); }))
         return name;
     QString shown = name;
     std::replace_if(shown.begin(), shown.end(), isControl, QChar(u'?'));
+    std::replace_if(shown.begin(), shown.end(), isEscapedByte, QChar::ReplacementCharacter);
     return shown;
 }
 
+#ifdef Q_OS_WIN
+
+// Windows names are always text: nothing to keep beyond it.
 QByteArray nativePath(const QString &path)
 {
-    return QFile::encodeName(path);
+    return path.toUtf8();
 }
+
+QString pathFromNative(const QByteArray &native)
+{
+    return QString::fromUtf8(native);
+}
+
+#else
+
+QByteArray nativePath(const QString &path)
+{
+    QByteArray native;
+    for (qsizetype i = 0, run = 0; i <= path.size(); ++i) {
+        if (i < path.size() && !isEscapedByte(path[i]))
+            continue;
+        native += QStringView(path).mid(run, i - run).toUtf8();
+        if (i < path.size())
+            native += char(path[i].unicode() - 0xDC00);
+        run = i + 1;
+    }
+    return native;
+}
+
+QString pathFromNative(const QByteArray &native)
+{
+    QString path = QString::fromUtf8(native);
+    if (!path.contains(QChar::ReplacementCharacter))
+        return path;
+    // Character by character: a sequence that decodes is kept, a byte that does not is escaped.
+    path.clear();
+    for (qsizetype i = 0; i < native.size();) {
+        const auto lead = uchar(native[i]);
+        const qsizetype length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+        const QString decoded = QString::fromUtf8(native.mid(i, length));
+        if (length > 0 && i + length <= native.size()
+            && (!decoded.contains(QChar::ReplacementCharacter) || native.mid(i, length) == "\xEF\xBF\xBD")) {
+            path += decoded;
+            i += length;
+        } else {
+            path += QChar(char16_t(0xDC00 + uchar(native[i++])));
+        }
+    }
+    return path;
+}
+
+#endif
 
 #ifdef Q_OS_WIN
 
@@ -145,7 +205,7 @@ OpenDirectory::~OpenDirectory() = default;
 
 std::optional<FileFacts> readFileFacts(const OpenDirectory &directory, const QByteArray &nativeName)
 {
-    const QFileInfo info(QDir(QFile::decodeName(directory.nativePath())).filePath(QFile::decodeName(nativeName)));
+    const QFileInfo info(QDir(pathFromNative(directory.nativePath())).filePath(pathFromNative(nativeName)));
     if (!info.exists() || !info.isFile())
         return std::nullopt;
     const QDateTime modified = info.lastModified();
@@ -164,7 +224,7 @@ std::optional<QList<ListedFile>> listFiles(const QString &directory, const QStri
     const PatternSet wanted(patterns);
     for (const QFileInfo &info : infos) {
         if (wanted.matches(info.fileName()))
-            files.append({displayName(info.fileName()), QFile::encodeName(info.fileName())});
+            files.append({displayName(info.fileName()), nativePath(info.fileName())});
     }
     sortByName(files);
     return files;
@@ -268,7 +328,7 @@ std::optional<QStringList> listSubdirectories(const QString &directory)
     QStringList dirs;
     const bool ok = forEachEntry(directory, [&](const QByteArray &name, Kind kind) {
         if (kind == Kind::Directory)
-            dirs.append(QString::fromUtf8(name));
+            dirs.append(pathFromNative(name));
     });
     if (!ok)
         return std::nullopt;

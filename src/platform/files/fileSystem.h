@@ -46,8 +46,10 @@ private:
 // Follows links, so a link to a file gives the target's size and time.
 std::optional<FileFacts> readFileFacts(const OpenDirectory &directory, const QByteArray &nativeName);
 
-// The native form of a directory path, ready to have a native name joined to it.
+// A path as the disk has it, and back: a path read from the disk finds the same file again,
+// though its bytes be no valid text. displayName() shows such a byte as U+FFFD.
 QByteArray nativePath(const QString &path);
+QString pathFromNative(const QByteArray &native);
 
 // The plain files of `directory` that match `patterns`, by name without regard to case, then
 // by exact name. Patterns are as a person types them: "*" and "?" wildcards, case-insensitive,
@@ -58,7 +60,8 @@ std::optional<QList<ListedFile>> listFiles(const QString &directory, const QStri
 // The visible subdirectories of `directory`, by name; nothing when it cannot be read.
 std::optional<QStringList> listSubdirectories(const QString &directory);
 
-// A name as one line of a list: control characters would break the line, so they show as "?".
+// A name or path as one line of a list: control characters would break the line, so they show
+// as "?"; a byte that is no valid text shows as U+FFFD.
 QString displayName(const QString &name);
 
 } // namespace platform

@@ -1,8 +1,8 @@
 #include "textFile.h"
 
 #include "cp932.h"
+#include "platform/files/fileSystem.h"
 
-#include <QFile>
 #include <QIODevice>
 
 #include <algorithm>
@@ -107,7 +107,7 @@ bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason
     // A new file beside the old one, renamed over it only once every byte is on the disk: until
     // then an earlier file stays as it was. Written by hand rather than through QSaveFile, to
     // know which step failed and why.
-    const QByteArray target = QFile::encodeName(path);
+    const QByteArray target = nativePath(path);
     QByteArray temporary = target + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
