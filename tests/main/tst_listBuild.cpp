@@ -3,6 +3,8 @@
 
 #include <limits>
 
+#include <unistd.h>
+
 using listing::FileList;
 using Built = std::variant<FileList, listing::UnreadableFile>;
 
@@ -64,6 +66,8 @@ private slots:
         QCOMPARE(list.lines, lines);
         QCOMPARE(list.runningTotals, runningTotals);
         QCOMPARE(list.totalBytes, runningTotals.value(runningTotals.size() - 1, u"0"_s).toLongLong());
+        for (const Made &f : files)
+            ::unlink((QFile::encodeName(dir.path()) + '/' + f.name).constData()); // beyond QDir, which needs text
     }
 
     void fileChangesBetweenPasses()
