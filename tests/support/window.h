@@ -4,11 +4,13 @@
 #include "main/module1.h"
 #include "platform/controls/dirListBox.h"
 #include "platform/controls/listBox.h"
+#include "platform/printing/commonDialog.h"
 #include "platform/window/fonts.h"
 #include "platform/window/mousePointer.h"
 #include "support.h"
 
 #include <QApplication>
+#include <QPrinter>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,6 +29,17 @@ struct Window
         w.Dir1->setPath(dir);
         w.Combo1_KeyPress(frmVREL_FP::kEnterKeyAscii);
     }
+    // `dialog` prints to a PDF file, as "Print to File (PDF)" in the printer dialog would, through
+    // the person, who notes every step with the pointer of `window` it happened under.
+    QPrinter &printToPdf(platform::CommonDialog &dialog, QWidget *window)
+    {
+        dialog.printer().setOutputFormat(QPrinter::PdfFormat);
+        dialog.printer().setOutputFileName(pdf.filePath(u"printed.pdf"_s));
+        person.inner = &dialog.linePrinter();
+        dialog.setLinePrinter(&person);
+        person.mark = [this, window] { return pointer(window); };
+        return dialog.printer();
+    }
     QString pointer(QWidget *window = nullptr) const
     {
         const QWidget *shown = window ? window : &w;
@@ -35,4 +48,5 @@ struct Window
 
     Scripted person;
     frmVREL_FP w;
+    QTemporaryDir pdf;
 };

@@ -1,14 +1,15 @@
 #include "output/exportFileList.h"
 #include "output/listing.h"
+#include "output/printFileList.h"
 #include "window.h"
 
-#include <optional>
+#include <QAction>
 
 #include <sys/stat.h>
 
 using platform::Answer;
 
-class TestExport : public QObject
+class TestOutput : public QObject
 {
     Q_OBJECT
     std::optional<Window> m;
@@ -21,10 +22,11 @@ private slots:
     {
         m.emplace();
         output::attachExport(m->w);
+        output::attachPrinting(m->w);
     }
     void cleanup() { m.reset(); }
 
-    void writesTheListAsShown()
+    void exportWritesTheListAsShown()
     {
         frmVREL_FP &w = m->w;
         // A directory whose name holds a byte that is no valid text and a control character:
@@ -55,7 +57,6 @@ private slots:
         const QList<platform::Message> &boxes = m->person.boxes;
         QCOMPARE(QList({boxes[0].icon, boxes[1].icon, boxes[3].icon}), QList({platform::Icon::None, platform::Icon::Question, platform::Icon::None}));
         QCOMPARE(boxes[1].buttons, platform::Buttons::OkCancel);
-
         // Columns 8 + 4 + 11: the total's last digit under the sizes'. A name with no code
         // page 932 form is "?"; a double quote in a CSV field is doubled.
         const QByteArray rule = QByteArray(57, '-') + "\r\n";
@@ -69,16 +70,12 @@ private slots:
                  "\"say \"\"hi\"\"\",\".txt\",\"100\",\"97-10-21\",\"09:05:03\"\r\n"
                  "\"\x8A\xBF\x8E\x9A\",\".txt\",\"1234667\",\"97-10-19\",\"07:00:00\"\r\n"
                  "\"?\",\".txt\",\"1234672\",\"97-10-21\",\"09:05:03\"\r\n"_ba);
+        // "Total(100)" and "50,000" fill 16 cells exactly, and overrun 15: no gap either way.
+        QCOMPARE(output::listingTotalLine(100, 50000, 16) + output::listingTotalLine(100, 50000, 15), u"Total(100)50,000Total(100)50,000"_s);
         QCOMPARE(std::system(("rm -r '" + native + '\'').constData()), 0); // beyond QDir, which needs text
     }
 
-    void totalLine()
-    {
-        // "Total(100)" and "50,000" fill 16 cells exactly, and overrun 15: no gap either way.
-        QCOMPARE(output::listingTotalLine(100, 50000, 16) + output::listingTotalLine(100, 50000, 15), u"Total(100)50,000Total(100)50,000"_s);
-    }
-
-    void faultKeepsTheEarlierFile_data()
+    void exportFaultKeepsTheEarlierFile_data()
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<bool>("csv");
@@ -89,7 +86,7 @@ private slots:
         QTest::newRow("directory gone") << u"gone"_s << false << u"ディレクトリが見つかりません"_s;
         QTest::newRow("a directory of that name") << u"directory"_s << false << u"Is a directory"_s;
     }
-    void faultKeepsTheEarlierFile()
+    void exportFaultKeepsTheEarlierFile()
     {
         QFETCH(QString, fault);
         QFETCH(bool, csv);
@@ -127,11 +124,82 @@ private slots:
         QCOMPARE(w.List1->count(), 3); // the list as it was shown, the earlier list file in it
         // No temporary file left behind, and the earlier file as it was.
         if (fault != u"gone")
-            QCOMPARE(entries(dir), QStringList({name, u"a.txt"_s, u"b.txt"_s, u"filler"_s}).mid(0, disk && fault == u"full" ? 4 : 3));
+            QCOMPARE(entries(dir), QStringList({name, u"a.txt"_s, u"b.txt"_s, u"filler"_s}).mid(0, fault == u"full" ? 4 : 3));
         if (disk)
             QCOMPARE(fixtures::contents(dir + u'/' + name), earlier);
     }
+
+    void printsTheListing()
+    {
+        QTemporaryDir dir;
+        const QString rule(57, u'-');
+        QStringList listing{u"VREL's file print "_s, rule, u"Directory : "_s + dir.path(), u"File Type : *.*"_s, rule};
+        for (int i = 1; i <= 80; ++i) {
+            const QString name = u"帳票%1.dat"_s.arg(i, 3, 10, QChar(u'0'));
+            fixtures::makeFile(dir.path(), name.toUtf8(), 2048, QDateTime(QDate(2003, 3, 3), QTime(3, 3, 3)));
+            listing.append(name + u"  2,048 03-03-03 03:03:03"_s);
+        }
+        // Names 8 cells, extensions 4, sizes 7: the total's last digit stands under the sizes'.
+        listing += {rule, u"Total(80)  163,840"_s};
+        frmVREL_FP &w = m->w;
+        QPrinter &printer = m->printToPdf(*w.CommonDialog, &w);
+        // The read-me command may have left the hourglass; with no list, this message leaves it alone.
+        platform::setMousePointer(&w, platform::MousePointer::Hourglass);
+        w.Command1->click();
+        QCOMPARE(m->person.trace.takeFirst(), u"印刷対象ファイルがありません (hourglass)"_s);
+        QCOMPARE(m->person.boxes[0].icon, platform::Icon::None);
+
+        QVERIFY(w.Dir1->setPath(dir.path()));
+        w.Command1->click();
+        QStringList expected{u"printer dialog (hourglass)"_s, u"font ＭＳ 明朝 (hourglass)"_s, u"size 12 (hourglass)"_s};
+        for (const QString &line : listing)
+            expected.append(u"      "_s + line + u" (hourglass)"_s);
+        QCOMPARE(m->person.trace, expected << u"end (hourglass)"_s);
+        QCOMPARE(m->pointer(), QString());
+        // On paper: the header once, every line six cells in, running on over the next page.
+        QCOMPARE(fixtures::printedPages(printer), fixtures::seen(listing, 6, printer));
+        QCOMPARE(fixtures::printedPages(printer).size(), 2);
+        // The File menu entry prints the same.
+        m->person.trace.clear();
+        w.mnuFprint->trigger();
+        QCOMPARE(m->person.trace, expected.replaceInStrings(u"printer dialog (hourglass)"_s, u"printer dialog"_s));
+    }
+
+    void printAbortPath_data()
+    {
+        QTest::addColumn<int>("failAtLine");
+        QTest::addColumn<QStringList>("trace");
+        const QString abort = u"印刷処理を中断します (hourglass)"_s;
+        QTest::newRow("printer dialog cancelled") << -1 << QStringList{u"printer dialog (hourglass)"_s, u"discard (hourglass)"_s, abort};
+        QTest::newRow("printer failing at the second line")
+            << 2 << QStringList{u"printer dialog (hourglass)"_s, u"font ＭＳ 明朝 (hourglass)"_s, u"size 12 (hourglass)"_s,
+                                u"      VREL's file print  (hourglass)"_s, u"      "_s + QString(57, u'-') + u" (hourglass)"_s,
+                                u"discard (hourglass)"_s, abort};
+    }
+    void printAbortPath()
+    {
+        QFETCH(int, failAtLine);
+        QFETCH(QStringList, trace);
+        QTemporaryDir dir;
+        fixtures::makeFile(dir.path(), "a.txt", 1);
+        frmVREL_FP &w = m->w;
+        QPrinter &printer = m->printToPdf(*w.CommonDialog, &w);
+        QVERIFY(w.Dir1->setPath(dir.path()));
+        // The read-me command may have left the hourglass; an aborted print ends it all the same.
+        platform::setMousePointer(&w, platform::MousePointer::Hourglass);
+        m->person.acceptDialog = failAtLine > 0;
+        m->person.failAtLine = std::max(failAtLine, 0);
+        w.Command1->click();
+        QCOMPARE(m->person.trace, trace);
+        QCOMPARE(m->pointer(), QString());
+        QVERIFY(!QFile::exists(printer.outputFileName()));
+        // The next print starts a document of its own: header, line, rule and total.
+        m->person.acceptDialog = true;
+        m->person.failAtLine = 0;
+        w.Command1->click();
+        QCOMPARE(fixtures::printedPages(printer).value(0).size(), 8);
+    }
 };
 
-QTEST_MAIN(TestExport)
-#include "tst_export.moc"
+QTEST_MAIN(TestOutput)
+#include "tst_output.moc"
