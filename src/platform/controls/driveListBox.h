@@ -14,10 +14,6 @@ public:
     explicit DriveListBox(QWidget *parent = nullptr);
 
     QString drive() const;
-    // Shows the drive that holds `path`.
-    void showDriveOf(const QString &path);
-
-    static QStringList availableDrives();
 
 signals:
     void changed();
@@ -26,6 +22,9 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
+    // Shows the drive that holds `path`.
+    void showDriveOf(const QString &path);
+    static QStringList availableDrives();
     void addOtherDrives();
     void selectDrive(const QString &root);
 };

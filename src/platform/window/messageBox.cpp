@@ -18,11 +18,6 @@ MessageBoxService &service()
 
 } // namespace
 
-QString applicationTitle()
-{
-    return QStringLiteral("VREL's FILEPRINT");
-}
-
 Answer QtMessageBoxService::ask(QWidget *parent, const Message &message)
 {
     QMessageBox box(parent);
@@ -78,9 +73,10 @@ MessageBoxService *setMessageBoxService(MessageBoxService *replacement)
     return previous;
 }
 
-Answer messageBox(QWidget *parent, const QString &text, Buttons buttons, Icon icon, const QString &title)
+Answer messageBox(QWidget *parent, const QString &text, Buttons buttons, Icon icon)
 {
-    return service().ask(parent, {text, buttons, icon, title.isEmpty() ? applicationTitle() : title});
+    // Every box of the program names the program, not the window it belongs to.
+    return service().ask(parent, {text, buttons, icon, QStringLiteral("VREL's FILEPRINT")});
 }
 
 } // namespace platform

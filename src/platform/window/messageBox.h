@@ -6,9 +6,6 @@ class QWidget;
 
 namespace platform {
 
-// The title of every message box that names none of its own.
-QString applicationTitle();
-
 enum class Buttons { Ok, OkCancel, RetryCancel };
 enum class Icon { None, Question, Exclamation };
 // The values the buttons have always reported: OK 1, Cancel 2, Retry 4.
@@ -40,8 +37,7 @@ public:
 // Swaps the service in use and returns the previous one; nullptr puts the Qt one back.
 MessageBoxService *setMessageBoxService(MessageBoxService *service);
 
-// Modal: returns when the box is closed. An empty title means the application title.
-Answer messageBox(QWidget *parent, const QString &text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
-                  const QString &title = QString());
+// Modal: returns when the box is closed. The title is the program's.
+Answer messageBox(QWidget *parent, const QString &text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None);
 
 } // namespace platform
