@@ -39,8 +39,6 @@ bool QtLinePrinter::setFontName(const QString &name)
 
 bool QtLinePrinter::setFontSize(qreal points)
 {
-    if (!(points > 0))
-        return false;
     m_points = points;
     m_font = fontFor(m_fontName, m_points);
     return true;
