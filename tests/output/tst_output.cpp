@@ -123,7 +123,7 @@ private slots:
                      QStringList({name, u"a.txt"_s, u"b.txt"_s, u"filler"_s}).mid(0, fault == u"full" ? 4 : 3) << QString::fromLatin1(earlier));
     }
 
-    void printsTheListing()
+    void printing()
     {
         QTemporaryDir dir;
         const QString rule(57, u'-');
@@ -137,61 +137,37 @@ private slots:
         listing += {rule, u"Total(80)  163,840"_s};
         frmVREL_FP &w = m->w;
         QPrinter &printer = m->printToPdf(*w.CommonDialog, &w);
-        // The read-me command may have left the hourglass; with no list, this message leaves it alone.
+        Scripted &person = m->person;
+        // The read-me command may have left the hourglass: the empty list's message leaves it;
+        // the abort path, on a cancelled dialog or a printer failing at the second line, ends it.
         platform::setMousePointer(&w, platform::MousePointer::Hourglass);
         w.Command1->click();
-        QCOMPARE(m->person.trace.takeFirst(), u"印刷対象ファイルがありません (hourglass)"_s);
-        QCOMPARE(m->person.boxes[0].icon, platform::Icon::None);
-
         QVERIFY(w.Dir1->setPath(dir.path()));
+        person.acceptDialog = false;
         w.Command1->click();
-        QStringList expected{u"printer dialog (hourglass)"_s, u"font ＭＳ 明朝 (hourglass)"_s, u"size 12 (hourglass)"_s};
+        person.acceptDialog = true;
+        person.failAtLine = 2;
+        w.Command1->click();
+        const QString abort = u"印刷処理を中断します (hourglass)"_s, font = u"font ＭＳ 明朝 (hourglass)"_s, size = u"size 12 (hourglass)"_s;
+        QCOMPARE(person.trace, (QStringList{u"印刷対象ファイルがありません (hourglass)"_s, u"printer dialog (hourglass)"_s, u"discard (hourglass)"_s, abort,
+                                            u"printer dialog"_s, font, size, u"      VREL's file print  (hourglass)"_s,
+                                            u"      "_s + rule + u" (hourglass)"_s, u"discard (hourglass)"_s, abort}));
+        QCOMPARE(person.boxes[0].icon, platform::Icon::None);
+        QVERIFY(!QFile::exists(printer.outputFileName()));
+
+        // The next print starts a document of its own: the header once, every line six cells in
+        // with the hourglass up, running on over the next page; the File menu entry prints the same.
+        QStringList expected{u"printer dialog"_s, font, size};
         for (const QString &line : listing)
             expected.append(u"      "_s + line + u" (hourglass)"_s);
-        QCOMPARE(m->person.trace, expected << u"end (hourglass)"_s);
-        QCOMPARE(m->pointer(), QString());
-        // On paper: the header once, every line six cells in, running on over the next page.
-        QCOMPARE(fixtures::printedPages(printer), fixtures::seen(listing, 6, printer));
-        QCOMPARE(fixtures::printedPages(printer).size(), 2);
-        // The File menu entry prints the same.
-        m->person.trace.clear();
-        w.mnuFprint->trigger();
-        QCOMPARE(m->person.trace, expected.replaceInStrings(u"printer dialog (hourglass)"_s, u"printer dialog"_s));
-    }
-
-    void printAbortPath_data()
-    {
-        QTest::addColumn<int>("failAtLine");
-        QTest::addColumn<QStringList>("trace");
-        const QString abort = u"印刷処理を中断します (hourglass)"_s;
-        QTest::newRow("printer dialog cancelled") << -1 << QStringList{u"printer dialog (hourglass)"_s, u"discard (hourglass)"_s, abort};
-        QTest::newRow("printer failing at the second line")
-            << 2 << QStringList{u"printer dialog (hourglass)"_s, u"font ＭＳ 明朝 (hourglass)"_s, u"size 12 (hourglass)"_s,
-                                u"      VREL's file print  (hourglass)"_s, u"      "_s + QString(57, u'-') + u" (hourglass)"_s,
-                                u"discard (hourglass)"_s, abort};
-    }
-    void printAbortPath()
-    {
-        QFETCH(int, failAtLine);
-        QFETCH(QStringList, trace);
-        QTemporaryDir dir;
-        fixtures::makeFile(dir.path(), "a.txt", 1);
-        frmVREL_FP &w = m->w;
-        QPrinter &printer = m->printToPdf(*w.CommonDialog, &w);
-        QVERIFY(w.Dir1->setPath(dir.path()));
-        // The read-me command may have left the hourglass; an aborted print ends it all the same.
-        platform::setMousePointer(&w, platform::MousePointer::Hourglass);
-        m->person.acceptDialog = failAtLine > 0;
-        m->person.failAtLine = std::max(failAtLine, 0);
-        w.Command1->click();
-        QCOMPARE(m->person.trace, trace);
-        QCOMPARE(m->pointer(), QString());
-        QVERIFY(!QFile::exists(printer.outputFileName()));
-        // The next print starts a document of its own: header, line, rule and total.
-        m->person.acceptDialog = true;
-        m->person.failAtLine = 0;
-        w.Command1->click();
-        QCOMPARE(fixtures::printedPages(printer).value(0).size(), 8);
+        expected.append(u"end (hourglass)"_s);
+        for (const bool button : {true, false}) {
+            person.trace.clear();
+            button ? w.Command1->click() : w.mnuFprint->trigger();
+            QCOMPARE(person.trace, expected);
+            QCOMPARE(m->pointer() + QString::number(fixtures::printedPages(printer).size()), u"2"_s);
+            QCOMPARE(fixtures::printedPages(printer), fixtures::seen(listing, 6, printer));
+        }
     }
 };
 
