@@ -178,33 +178,30 @@ private slots:
         QCOMPARE(w.Combo1->currentText(), u"*.jpg"_s);
     }
 
-    void realMessageBox_data()
-    {
-        QTest::addColumn<Buttons>("buttons");
-        QTest::addColumn<Icon>("icon");
-        QTest::addColumn<Qt::Key>("key");
-        QTest::addColumn<Answer>("answer");
-        // The version, with two empty lines under it; a lone CR breaks the line.
-        QTest::newRow("version") << Buttons::Ok << Icon::None << Qt::Key_Escape << Answer::Ok;
-        QTest::newRow("question") << Buttons::OkCancel << Icon::Question << Qt::Key_Escape << Answer::Cancel;
-        QTest::newRow("exclamation") << Buttons::RetryCancel << Icon::Exclamation << Qt::Key_Return << Answer::Retry;
-    }
     void realMessageBox()
     {
-        QFETCH(Buttons, buttons);
-        QFETCH(Icon, icon);
-        QFETCH(Qt::Key, key);
-        QFETCH(Answer, answer);
-        platform::setMessageBoxService(nullptr); // the program's own box, in Japanese, as a person sees it
-        QTimer::singleShot(0, this, [&] {
-            QWidget *box = QApplication::activeModalWidget();
-            fixtures::compareWithReference(box->grab().toImage(), u"messageBox-"_s + QString::fromLatin1(QTest::currentDataTag()));
-            QTest::keyClick(box, key);
-        });
-        if (buttons == Buttons::Ok)
-            m->w.mnuVersion_Click();
-        else
-            QCOMPARE(platform::messageBox(&m->w, u"ファイル\r\r拡張子"_s, buttons, icon), answer);
+        // The program's own box, in Japanese, as a person sees it: the version with two empty
+        // lines under it (a lone CR breaks the line), a question and an exclamation.
+        platform::setMessageBoxService(nullptr);
+        const struct {
+            const char *name;
+            Buttons buttons;
+            Icon icon;
+            Qt::Key key;
+            Answer answer;
+        } boxes[] = {{"version", Buttons::Ok, Icon::None, Qt::Key_Escape, Answer::Ok},
+                     {"question", Buttons::OkCancel, Icon::Question, Qt::Key_Escape, Answer::Cancel},
+                     {"exclamation", Buttons::RetryCancel, Icon::Exclamation, Qt::Key_Return, Answer::Retry}};
+        for (const auto &b : boxes) {
+            QTimer::singleShot(0, this, [&] {
+                fixtures::compareWithReference(QApplication::activeModalWidget()->grab().toImage(), u"messageBox-"_s + QString::fromLatin1(b.name));
+                QTest::keyClick(QApplication::activeModalWidget(), b.key);
+            });
+            if (b.buttons == Buttons::Ok)
+                m->w.mnuVersion_Click();
+            else
+                QCOMPARE(platform::messageBox(&m->w, u"ファイル\r\r拡張子"_s, b.buttons, b.icon), b.answer);
+        }
     }
 };
 

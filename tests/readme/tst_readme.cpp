@@ -55,7 +55,6 @@ private slots:
             << "a\r\nb\rc\r\r\nd\ne\r\n\r\n zeqa\r\nZeqa\r\nzeq\r\nzeqa: the rest\r\nafter"_ba
             << QStringList{u"a"_s, u"b"_s, u"c"_s, QString(), u"d\ne"_s, QString(), u" zeqa"_s, u"Zeqa"_s, u"zeq"_s};
         QTest::newRow("no marker, last line without its end") << "one\r\n\r\ntwo"_ba << QStringList{u"one"_s, QString(), u"two"_s};
-        QTest::newRow("marker first") << "zeqa\r\nafter\r\n"_ba << QStringList();
         // A broken byte costs one character, never the line or the character after it.
         QTest::newRow("code page 932, broken bytes")
             << "\x82\xa8\x93\xc7\x82\xdd\xb1\r\na\xff b\r\n\x82\r\n\x82 x"_ba
@@ -71,9 +70,8 @@ private slots:
         QFETCH(QStringList, text);
         writeData(bytes);
         QCOMPARE(readme::readReadmeFile(m_dir->path()), text);
-        QVERIFY(QFile::remove(m_dir->filePath(u"VREL02.vrl"_s)));
-        QCOMPARE(readme::readReadmeFile(m_dir->path()), std::nullopt);
-        QVERIFY(QDir(m_dir->path()).mkdir(u"VREL02.vrl"_s));
+        // A directory where the file should be cannot be read: no text at all.
+        QVERIFY(QFile::remove(m_dir->filePath(u"VREL02.vrl"_s)) && QDir(m_dir->path()).mkdir(u"VREL02.vrl"_s));
         QCOMPARE(readme::readReadmeFile(m_dir->path()), std::nullopt);
     }
 
