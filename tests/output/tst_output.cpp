@@ -78,9 +78,8 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<bool>("csv");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("disk full, TXT") << u"full"_s << false << u"ディスクの空き領域が足りません"_s;
-        QTest::newRow("disk full, CSV") << u"full"_s << true << u"ディスクの空き領域が足りません"_s;
-        QTest::newRow("read-only disk") << u"read-only"_s << false << u"書き込みのできないディスクです"_s;
+        QTest::newRow("disk full") << u"full"_s << false << u"ディスクの空き領域が足りません"_s;
+        QTest::newRow("read-only disk, CSV") << u"read-only"_s << true << u"書き込みのできないディスクです"_s;
         QTest::newRow("directory gone") << u"gone"_s << false << u"ディレクトリが見つかりません"_s;
     }
     void exportFaultKeepsTheEarlierFile()
