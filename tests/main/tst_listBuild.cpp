@@ -1,10 +1,6 @@
 #include "main/listBuild.h"
 #include "support.h"
 
-#include <limits>
-
-#include <unistd.h>
-
 using listing::FileList;
 using Built = std::variant<FileList, listing::UnreadableFile>;
 

@@ -1,13 +1,4 @@
-#include "platform/controls/driveListBox.h"
-#include "platform/controls/fileListBox.h"
-#include "platform/files/fileSystem.h"
-#include "platform/process/translation.h"
 #include "window.h"
-
-#include <QLineEdit>
-#include <QTimer>
-
-#include <sys/stat.h>
 
 using platform::Answer;
 using platform::Buttons;

@@ -3,10 +3,6 @@
 #include "output/printFileList.h"
 #include "window.h"
 
-#include <QAction>
-
-#include <sys/stat.h>
-
 using platform::Answer;
 
 class TestOutput : public QObject

@@ -1,7 +1,4 @@
-#include "platform/files/fileSystem.h"
 #include "platform/files/paths.h"
-#include "platform/text/cp932.h"
-#include "platform/text/format.h"
 #include "support.h"
 
 class TestPlatform : public QObject

@@ -1,5 +1,4 @@
 #include "platform/controls/clickableLabel.h"
-#include "platform/text/cp932.h"
 #include "readme/frmReadme.h"
 #include "readme/readmeOpener.h"
 #include "readme/readmeReader.h"

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/files/fileSystem.h"
 #include "platform/printing/linePrinter.h"
 #include "platform/printing/printerDialog.h"
+#include "platform/text/cp932.h"
 #include "platform/window/messageBox.h"
 
 #include <QDateTime>
@@ -12,6 +14,11 @@
 #include <QTest>
 
 #include <functional>
+#include <limits>
+#include <optional>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 

@@ -3,19 +3,23 @@
 #include "main/frmVREL_FP.h"
 #include "main/module1.h"
 #include "platform/controls/dirListBox.h"
+#include "platform/controls/driveListBox.h"
+#include "platform/controls/fileListBox.h"
 #include "platform/controls/listBox.h"
 #include "platform/printing/commonDialog.h"
+#include "platform/process/translation.h"
 #include "platform/window/fonts.h"
 #include "platform/window/mousePointer.h"
 #include "support.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QPrinter>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <optional>
+#include <QTimer>
 
 // The real main window, shown offscreen, with the scripted person in front of it.
 struct Window
