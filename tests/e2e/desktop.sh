@@ -16,7 +16,6 @@ appstreamcli validate --no-net "$usr"/share/metainfo/*.metainfo.xml >/dev/null |
 program=$usr/bin/$(sed -n 's/^Exec=//p' "${entry[@]}") icon=$(sed -n 's/^Icon=//p' "${entry[@]}")
 [ -x "$program" ] && [ -f "$usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no program or SVG icon"
 [ "$(file "$usr"/share/icons/hicolor/*/apps/"$icon".png | grep -oE '[0-9]+ x [0-9]+' | tr '\n' ' ')" = "128 x 128 256 x 256 32 x 32 48 x 48 " ] || fail "icons"
-echo "ok - the package: menu entry and metainfo valid, program and icons where the entry names them"
 
 source "$(dirname "$0")/cups/start.sh" "$work/cups"
 export XDG_RUNTIME_DIR=$work/run HOME=$work
@@ -69,18 +68,15 @@ xdotool windowsize "$main" 300 200
 centred "$main" || fail "after a resize the window is $(outer "$main")"
 xdotool windowmove "$main" 20 30 && sleep 0.5
 [ "$(outer "$main" | cut -d' ' -f1)" -ne $(((sw - ew) / 2)) ] || fail "a moved window jumped back to the centre"
-echo "ok - the main window is ${ew}x${eh} outside and centred; a resize springs back, a move stays"
 
 timeout 10 "$program" || fail "a second copy did not leave quietly"
 [ "$(xdotool search --onlyvisible --name "^VREL's File Print\$" | wc -l)" -eq 1 ] || fail "a second window appeared"
 [[ $(env -u DISPLAY "$program" --version) =~ ^vrel-fileprint\ [0-9.]+$ && $(env -u DISPLAY "$program" --help) == *--version* ]] || fail "--help, --version"
 ! e=$(env -u DISPLAY "$program" --no-such-option 2>&1 >/dev/null) && [[ $e == *--help* ]] || fail "a wrong option: no usage on standard error, or exit 0"
-echo "ok - a second copy leaves silently; --help, --version and a wrong option need no display"
 
 # The focus starts in the pattern box; the menu's Ctrl keys win over its cut and paste.
 keys "$main" ctrl+v && box "Ctrl+V" Return
 keys "$main" ctrl+a space semicolon Return && box "a blank pattern" Escape
-echo "ok - Ctrl+V shows the version, a blank pattern asks for one"
 
 # The read-me window opens over the main window, though that was moved, and prints the text
 # installed in share/vrel-fileprint.
@@ -92,7 +88,6 @@ bare() { tr -d '[:space:]' | sed 's/　//g; s/～/〜/g'; }
 [ "$(pdftotext "$work"/cups/jobs/*.pdf - | bare)" = "$(iconv -f CP932 -t UTF-8 "$usr/share/vrel-fileprint/VREL02.vrl" | sed '/^zeqa/,$d' | bare)" ] ||
   fail "the printed read-me is not the installed text"
 keys "$readme" shift+Tab shift+Tab Return
-echo "ok - the read-me window opens centred and prints the installed read-me"
 
 # Enter lists; Enter on a focused button presses it: the list file on disk, the list on paper.
 keys "$main" ctrl+a asterisk period asterisk Return Tab Tab Tab Tab Tab Tab Return && box "export" Return
@@ -106,12 +101,10 @@ keys "$main" shift+Tab shift+Tab shift+Tab Return
 keys "$(window '^印刷$')" Return
 jobs_in 300 1 || fail "the list did not reach the printer"
 pdftotext -layout "$work"/cups/jobs/*.pdf - | words | diff - <(words <"$work/expected.txt") || fail "the printed list differs"
-echo "ok - Enter on the focused buttons writes the list file and prints the list"
 
 # The listed directory goes away: Enter in the pattern box says so.
 cd "$work" && rm -rf "$work/files"
 keys "$main" Tab Tab Tab Tab Tab Return && box "a vanished directory" Return
-echo "ok - a vanished directory is reported"
 
 # A copy that died leaves its lock behind, which keeps nobody out. A portable copy reads the data
 # file beside it, though the installed one lies in ../share; with nothing to print, its read-me
@@ -126,7 +119,6 @@ readme_printed
 keys "$main" ctrl+x
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 ! kill -0 "$pid" 2>/dev/null || fail "Ctrl+X did not end the program"
-echo "ok - a dead copy keeps nobody out; a portable copy prints its own empty read-me: nothing; Ctrl+X ends"
 
 # A print server that takes connections and never answers: the window still comes up within a
 # second, printing gives up with its message rather than hang, and the program goes on.
@@ -140,4 +132,4 @@ took=$((($(date +%s%N) - began) / 1000000))
 [ "$took" -le 1000 ] || fail "the window took $took ms with a silent print server"
 keys "$main" Return ctrl+p && box "printing to a silent server" Return
 keys "$main" ctrl+v && box "Ctrl+V after the silent server" Return
-echo "ok - a silent print server: the window at once (${took} ms), printing gives up with its message"
+echo "ok - package, window, keyboard, list file, print server: as a person meets them"
