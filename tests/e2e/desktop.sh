@@ -92,15 +92,13 @@ keys "$readme" shift+Tab shift+Tab Return
 # Enter lists; Enter on a focused button presses it: the list file on disk, the list on paper.
 keys "$main" ctrl+a asterisk period asterisk Return Tab Tab Tab Tab Tab Tab Return && box "export" Return
 box "export" Return
-rule=$(printf '%057d' 0 | tr 0 -)
-printf '%s\r\n' "VREL's file print " "$rule" "Directory : $work/files" "File Type : *.*" "$rule" \
-  "a     .txt  0 97-10-21 09:05:03" "b     .doc  0 97-10-21 09:05:03" "$rule" "Total(2)    0" >"$work/expected.txt"
-cmp "$work/expected.txt" VREL_FILE_LIST.TXT || fail "the list file differs"
+# The file's bytes are checked where it is made; here, that it is this directory's list.
+grep -q $'^b     .doc  0 97-10-21 09:05:03\r$' VREL_FILE_LIST.TXT || fail "no list file, or not this list"
 rm "$work"/cups/jobs/*.pdf
 keys "$main" shift+Tab shift+Tab shift+Tab Return
 keys "$(window '^印刷$')" Return
 jobs_in 300 1 || fail "the list did not reach the printer"
-pdftotext -layout "$work"/cups/jobs/*.pdf - | words | diff - <(words <"$work/expected.txt") || fail "the printed list differs"
+pdftotext -layout "$work"/cups/jobs/*.pdf - | words | diff - <(words <VREL_FILE_LIST.TXT) || fail "the printed list is not the list file"
 
 # The listed directory goes away: Enter in the pattern box says so.
 cd "$work" && rm -rf "$work/files"

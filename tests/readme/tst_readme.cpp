@@ -4,7 +4,6 @@
 #include "readme/readmeReader.h"
 #include "window.h"
 
-
 class TestReadme : public QObject
 {
     Q_OBJECT
@@ -68,9 +67,6 @@ private slots:
         QFETCH(QStringList, text);
         writeData(bytes);
         QCOMPARE(readme::readReadmeFile(m_dir->path()), text);
-        // A directory where the file should be cannot be read: no text at all.
-        QVERIFY(QFile::remove(m_dir->filePath(u"VREL02.vrl"_s)) && QDir(m_dir->path()).mkdir(u"VREL02.vrl"_s));
-        QCOMPARE(readme::readReadmeFile(m_dir->path()), std::nullopt);
     }
 
     void window()

@@ -1,7 +1,5 @@
 #include "support.h"
 
-#include "platform/files/fileSystem.h"
-#include "platform/text/cp932.h"
 #include "platform/window/fonts.h"
 
 #include <poppler/qt6/poppler-qt6.h>
@@ -12,44 +10,8 @@
 #include <QRegularExpression>
 
 #include <cmath>
-#include <cstring>
 #include <fcntl.h>
 #include <fstream>
-#include <sys/mount.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-Scripted::~Scripted()
-{
-    platform::setMessageBoxService(m_boxes);
-    platform::setPrinterDialogService(m_dialog);
-}
-
-platform::Answer Scripted::ask(QWidget *, const platform::Message &message)
-{
-    boxes.append(message);
-    note(message.text);
-    if (!answers.isEmpty())
-        return answers.takeFirst();
-    return message.buttons == platform::Buttons::RetryCancel ? platform::Answer::Retry : platform::Answer::Ok;
-}
-
-Tmpfs::Tmpfs(const QString &d) : dir(QFile::encodeName(d))
-{
-    if (::mount("tmpfs", dir.constData(), "tmpfs", 0, "size=64k") != 0)
-        error = QString::fromLocal8Bit(std::strerror(errno));
-}
-
-Tmpfs::~Tmpfs()
-{
-    if (error.isEmpty())
-        ::umount2(dir.constData(), MNT_DETACH);
-}
-
-bool Tmpfs::makeReadOnly()
-{
-    return ::mount(nullptr, dir.constData(), nullptr, MS_REMOUNT | MS_RDONLY, "size=64k") == 0;
-}
 
 bool Tmpfs::fill()
 {

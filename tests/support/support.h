@@ -17,6 +17,8 @@
 #include <limits>
 #include <optional>
 
+#include <cstring>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,11 +31,16 @@ class Scripted final : public platform::MessageBoxService, public platform::Prin
 {
 public:
     Scripted() : m_boxes(platform::setMessageBoxService(this)), m_dialog(platform::setPrinterDialogService(this)) {}
-    ~Scripted() override;
+    ~Scripted() override { platform::setMessageBoxService(m_boxes), platform::setPrinterDialogService(m_dialog); }
     Scripted(const Scripted &) = delete;
     Scripted &operator=(const Scripted &) = delete;
 
-    platform::Answer ask(QWidget *parent, const platform::Message &message) override;
+    platform::Answer ask(QWidget *, const platform::Message &message) override
+    {
+        boxes.append(message), note(message.text);
+        const platform::Answer otherwise = message.buttons == platform::Buttons::RetryCancel ? platform::Answer::Retry : platform::Answer::Ok;
+        return answers.isEmpty() ? otherwise : answers.takeFirst();
+    }
     bool choosePrinter(QWidget *, QPrinter &) override { return note(u"printer dialog"_s) && acceptDialog; }
     bool setFontName(const QString &name) override { return note(u"font "_s + name) && inner->setFontName(name); }
     bool setFontSize(qreal points) override { return note(u"size %1"_s.arg(points)) && inner->setFontSize(points); }
@@ -59,9 +66,15 @@ private:
 // ends; mounting needs root, and `error` says why it failed.
 struct Tmpfs
 {
-    explicit Tmpfs(const QString &dir);
-    ~Tmpfs();
-    bool makeReadOnly();
+    explicit Tmpfs(const QString &d) : dir(QFile::encodeName(d))
+    {
+        if (::mount("tmpfs", dir.constData(), "tmpfs", 0, "size=64k") != 0)
+            error = QString::fromLocal8Bit(std::strerror(errno));
+    }
+    ~Tmpfs() { if (error.isEmpty()) ::umount2(dir.constData(), MNT_DETACH); }
+    Tmpfs(const Tmpfs &) = delete;
+    Tmpfs &operator=(const Tmpfs &) = delete;
+    bool makeReadOnly() { return ::mount(nullptr, dir.constData(), nullptr, MS_REMOUNT | MS_RDONLY, "size=64k") == 0; }
     bool fill(); // every free block, into "filler"
     QByteArray dir;
     QString error;
