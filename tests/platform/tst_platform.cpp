@@ -57,27 +57,6 @@ private slots:
         QVERIFY(!platform::listFiles(dir.filePath(u"gone"_s), pattern));
     }
 
-    void facts()
-    {
-        QTemporaryDir dir;
-        Tmpfs disk(dir.path());
-        VREL_SKIP_WITHOUT(disk);
-        // tmpfs takes sizes past 2^32 and times before the common era ("touch -d @-70000000000")
-        // and in the year 0 (Tokyo kept its local mean time then, 9:18:59 ahead of Greenwich): two
-        // digits of year, never a sign. A link counts as its target.
-        fixtures::makeFile(dir.path(), "a.img", 3221225472, QDateTime::fromSecsSinceEpoch(-70000000000));
-        fixtures::makeFile(dir.path(), "b.img", 0, QDateTime::fromSecsSinceEpoch(-62167215477));
-        QVERIFY(QFile::link(dir.filePath(u"a.img"_s), dir.filePath(u"link"_s)));
-        QStringList facts;
-        const platform::OpenDirectory at(QFile::encodeName(dir.path()));
-        for (const char *name : {"a.img", "b.img", "link", "gone", "."}) {
-            const auto read = platform::readFileFacts(at, name);
-            facts.append(read ? u"%1 "_s.arg(read->size) + platform::formatDateTime(read->modified) : u"-"_s);
-        }
-        QCOMPARE(facts, (QStringList{u"3221225472 49-10-16 04:52:19"_s, u"0 00-01-01 10:21:02"_s,
-                                     u"3221225472 49-10-16 04:52:19"_s, u"-"_s, u"-"_s}));
-    }
-
     void rootRule()
     {
         // A file of a root directory has one separator before its name; a root names itself in a
