@@ -4,12 +4,7 @@
 using listing::FileList;
 using Built = std::variant<FileList, listing::UnreadableFile>;
 
-struct Made
-{
-    QByteArray name;
-    qint64 size;
-    QDateTime modified = QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6));
-};
+struct Made { QByteArray name; qint64 size; QDateTime modified = QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6)); };
 Q_DECLARE_METATYPE(QList<Made>)
 
 class TestListBuild : public QObject

@@ -11,12 +11,7 @@ class TestOutput : public QObject
     std::optional<Window> m;
 
 private slots:
-    void init()
-    {
-        m.emplace();
-        output::attachExport(m->w);
-        output::attachPrinting(m->w);
-    }
+    void init() { m.emplace(), output::attachExport(m->w), output::attachPrinting(m->w); }
     void cleanup() { m.reset(); }
 
     void exportWritesTheListAsShown()

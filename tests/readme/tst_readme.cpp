@@ -30,17 +30,8 @@ class TestReadme : public QObject
 
 private slots:
     void initTestCase() { QApplication::setFont(platform::gothicFont(9)); }
-    void init()
-    {
-        m_dir.emplace();
-        m.emplace();
-        m_opener = readme::attachReadme(m->w, m_dir->path());
-    }
-    void cleanup()
-    {
-        m.reset();
-        m_dir.reset();
-    }
+    void init() { m_dir.emplace(), m.emplace(), m_opener = readme::attachReadme(m->w, m_dir->path()); }
+    void cleanup() { m.reset(), m_dir.reset(); }
 
     void reader_data()
     {

@@ -13,14 +13,6 @@
 #include <fcntl.h>
 #include <fstream>
 
-bool Tmpfs::fill()
-{
-    std::ofstream filler(dir + "/filler", std::ios::binary);
-    for (int i = 0; filler && i < 100; ++i)
-        filler << std::string(4096, 'x') << std::flush;
-    return !filler;
-}
-
 namespace fixtures {
 
 void makeFile(const QString &dir, const QByteArray &name, qint64 size, const QDateTime &modified)
