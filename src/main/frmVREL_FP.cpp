@@ -224,7 +224,7 @@ bool frmVREL_FP::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmVREL_FP::refuseBuild()
+void frmVREL_FP::forgetList()
 {
     List1->clear();
     listing::resetModule1();
@@ -232,6 +232,9 @@ void frmVREL_FP::refuseBuild()
 
 void frmVREL_FP::Dir1_Change()
 {
+    // A refused build leaves nothing of the last list; an accepted one replaces it. Either way
+    // it goes first, so that the old list and the new one are never held at once.
+    forgetList();
     File1->setPath(Dir1->path());
     const QString directory = File1->path();
     File1->setPattern(Combo1->currentText());
@@ -239,19 +242,16 @@ void frmVREL_FP::Dir1_Change()
     // Gone since it was shown, kept from us, or on a disk taken away: said so, not shown as a
     // directory without files.
     if (!File1->readable()) {
-        refuseBuild();
         Dir1->showCannotOpen(directory);
         return;
     }
     if (File1->listCount() > Module1::gFileLimit) {
-        refuseBuild();
         platform::messageBox(this, QStringLiteral("ファイル数が") + u' ' + QString::number(Module1::gFileLimit)
                                        + QStringLiteral("を越えていますから処理出来ません"));
         return;
     }
     // Spaces and separators alone name no pattern, though they would list every file.
     if (QString(Combo1->currentText()).remove(u';').trimmed().isEmpty()) {
-        refuseBuild();
         const auto answer = platform::messageBox(this, QStringLiteral("ファイル拡張子を決めて下さい"),
                                                  platform::Buttons::RetryCancel, platform::Icon::Exclamation);
         if (answer == platform::Answer::Retry)
@@ -266,13 +266,11 @@ void frmVREL_FP::Dir1_Change()
 
     const auto built = listing::buildFileList(directory, files, m_readFacts);
     if (const auto *unreadable = std::get_if<listing::UnreadableFile>(&built)) {
-        refuseBuild();
         platform::messageBox(this, QStringLiteral("ファイルの情報を読み取れません\n") + unreadable->path,
                              platform::Buttons::Ok, platform::Icon::Exclamation);
         return;
     }
     const auto &list = std::get<listing::FileList>(built);
-    List1->clear();
     List1->addItems(list.lines);
     listing::storeInModule1(list);
 }

@@ -81,7 +81,7 @@ private:
     void Form_Load();
     void createControls();
     void createMenus();
-    void refuseBuild();
+    void forgetList();
 
     listing::FactsReader m_readFacts = platform::readFileFacts;
 };

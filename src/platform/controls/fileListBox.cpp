@@ -40,9 +40,12 @@ const QList<ListedFile> &FileListBox::files() const
     if (!m_stale)
         return m_files;
     m_stale = false;
-    const auto listed = listFiles(m_path, m_pattern);
+    // The old listing goes before the new one is read, so that the two are never held at once.
+    m_model->setStringList({});
+    m_files = {};
+    auto listed = listFiles(m_path, m_pattern);
     m_readable = listed.has_value();
-    m_files = listed.value_or(QList<ListedFile>{});
+    m_files = std::move(listed).value_or(QList<ListedFile>{});
     QStringList names;
     names.reserve(m_files.size());
     for (const ListedFile &f : std::as_const(m_files))
