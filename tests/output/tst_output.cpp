@@ -120,7 +120,7 @@ private slots:
         // the abort path, on a cancelled dialog or a printer failing at the second line, ends it.
         platform::setMousePointer(&w, platform::MousePointer::Hourglass);
         w.Command1->click();
-        QVERIFY(w.Dir1->setPath(dir.path()));
+        m->list(dir.path(), u"*001.dat"_s); // one line is a list to print
         person.acceptDialog = false;
         w.Command1->click();
         person.acceptDialog = true;
@@ -139,6 +139,7 @@ private slots:
         for (const QString &line : listing)
             expected.append(u"      "_s + line + u" (hourglass)"_s);
         expected.append(u"end (hourglass)"_s);
+        m->list(dir.path());
         person.trace.clear();
         w.mnuFprint->trigger();
         QCOMPARE(person.trace, expected);
