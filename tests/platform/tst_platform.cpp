@@ -13,8 +13,9 @@ private slots:
         QTest::newRow("kanji and half-width katakana") << u"漢字ｱｲｳ"_s << "\x8A\xBF\x8E\x9A\xB1\xB2\xB3"_ba;
         // Where Microsoft's table and plain Shift_JIS part ways, Microsoft's is the one.
         QTest::newRow("tilde, NEC row 13, not sign") << u"\uFF5E\u2460\uFFE2"_s << "\x81\x60\x87\x40\x81\xCA"_ba;
-        // No form at all: one "?" a character, a surrogate pair being one, the rest intact.
-        QTest::newRow("outside code page 932") << u"caf\u00E9\U0001F600漢"_s << "caf??\x8A\xBF"_ba;
+        // No form at all: one "?" a character, a surrogate pair being one, the rest intact; the
+        // first character past ASCII is no byte of its own.
+        QTest::newRow("outside code page 932") << u"caf\u00E9\U0001F600漢\u0080"_s << "caf??\x8A\xBF?"_ba;
     }
     void cp932()
     {
