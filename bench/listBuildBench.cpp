@@ -38,8 +38,7 @@ int showOnce(const QString &dir)
 {
     frmVREL_FP window;
     window.show();
-    window.Dir1->setPath(dir);
-    window.Combo1_KeyPress(frmVREL_FP::kEnterKeyAscii);
+    window.Dir1->setPath(dir); // a new directory is listed at once
     if (window.List1->count() != 9999)
         return 1;
     QCoreApplication::processEvents();
