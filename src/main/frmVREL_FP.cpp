@@ -259,12 +259,7 @@ void frmVREL_FP::Dir1_Change()
         return;
     }
 
-    QList<platform::ListedFile> files;
-    files.reserve(File1->listCount());
-    for (int i = 0; i < File1->listCount(); ++i)
-        files.append(File1->file(i));
-
-    const auto built = listing::buildFileList(directory, files, m_readFacts);
+    const auto built = listing::buildFileList(directory, File1->files(), m_readFacts);
     if (const auto *unreadable = std::get_if<listing::UnreadableFile>(&built)) {
         platform::messageBox(this, QStringLiteral("ファイルの情報を読み取れません\n") + unreadable->path,
                              platform::Buttons::Ok, platform::Icon::Exclamation);

@@ -116,7 +116,8 @@ void resetModule1()
     Module1::gNameWidth = kMinNameWidth;
     Module1::gExtWidth = 0;
     Module1::gSizeWidth = 0;
-    for (Module1::FileArray *values : {&Module1::gFileName, &Module1::gFileExt, &Module1::gRunningTotal, &Module1::gFileDate, &Module1::gFileTime})
+    for (Module1::FileArray *values :
+         {&Module1::gFileName, &Module1::gFileExt, &Module1::gRunningTotal, &Module1::gFileDate, &Module1::gFileTime})
         values->fill(QString());
 }
 

@@ -23,14 +23,13 @@ public:
 
     int listCount() const { return int(files().size()); }
     void setCurrentRow(int row);
-    const ListedFile &file(int index) const { return files().at(index); }
+    // A path and a pattern are usually set one after the other: the directory is read once,
+    // when the list is next looked at.
+    const QList<ListedFile> &files() const;
     // False when the directory could not be read: it is gone, or kept from us.
     bool readable() const { return files(), m_readable; }
 
 private:
-    // A path and a pattern are usually set one after the other: read the directory once,
-    // when the list is next looked at.
-    const QList<ListedFile> &files() const;
     void invalidate();
 
     QString m_path;

@@ -53,8 +53,9 @@ QString pathFromNative(const QByteArray &native);
 
 // The plain files of `directory` that match `patterns`, by name without regard to case, then
 // by exact name. Patterns are as a person types them: "*" and "?" wildcards, case-insensitive,
-// several separated by ";"; one ending in ".*" also takes names without a dot, so "*.*" takes all. Hidden files (a leading ".") are left out, as the desktop's own lists do.
-// Returns nothing when the directory cannot be read.
+// several separated by ";"; one ending in ".*" also takes names without a dot, so "*.*" takes
+// all. Hidden files (a leading ".") are left out, as the desktop's own lists do. Returns
+// nothing when the directory cannot be read.
 std::optional<QList<ListedFile>> listFiles(const QString &directory, const QString &patterns);
 
 // The visible subdirectories of `directory`, by name; nothing when it cannot be read.

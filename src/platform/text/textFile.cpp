@@ -63,6 +63,8 @@ bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason
     QSaveFile file(path);
     // Writing straight into the old file would lose it on the first failure.
     file.setDirectWriteFallback(false);
+    // The explicit flush matters: a write that failed while still buffered (a full disk) shows
+    // only there, and commit() would not see it.
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit())
         return true;
     *reason = file.errorString();
