@@ -4,8 +4,8 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-// The two list files of any list: the total line closes the TXT file, one CSV record a file
-// whatever its values hold.
+// The two list files of any list: the TXT file is the printed listing line for line, closed by
+// the total line; one CSV record a file whatever its name holds.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzedDataProvider in(data, size);
@@ -13,17 +13,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const std::string raw = in.ConsumeRandomLengthString(300);
         return QString(reinterpret_cast<const QChar *>(raw.data()), qsizetype(raw.size() / 2)).remove(u'\r');
     };
-    output::ShownList shown{text(), text(), {}};
-    listing::FileList &list = shown.list;
-    list.nameWidth = in.ConsumeIntegralInRange(0, 2048);
-    list.totalBytes = in.ConsumeIntegralInRange<qint64>(0, std::numeric_limits<qint64>::max());
-    for (int i = in.ConsumeIntegralInRange(0, 30); i > 0 && in.remaining_bytes() > 0; --i) {
-        for (QStringList *values : {&list.lines, &list.names, &list.extensions, &list.runningTotals, &list.dates, &list.times})
-            values->append(text());
-    }
-    const QString total = output::listingLines(shown).last();
-    FUZZ_CHECK(total.startsWith(QStringLiteral("Total(") + QString::number(list.lines.size()) + u')') && total.size() >= list.nameWidth);
-    FUZZ_CHECK(output::listFileBytes(output::ListFormat::Txt, shown).endsWith(platform::toCp932(total) + "\r\n"));
-    FUZZ_CHECK(output::listFileBytes(output::ListFormat::Csv, shown).count("\r\n") == list.names.size());
+    platform::ListedFiles files;
+    for (int i = in.ConsumeIntegralInRange(0, 30); i > 0 && in.remaining_bytes() > 0; --i)
+        files.append(text(), QByteArray::number(i));
+    const auto built = listing::buildFileList(QStringLiteral("/d"), files, [&](const platform::OpenDirectory &, const QByteArray &) {
+        return std::optional(platform::FileFacts{in.ConsumeIntegralInRange<qint64>(0, 1LL << 40),
+                                                 {in.ConsumeIntegralInRange(-3000, 3000), 1, 2, 3, 4, 5}});
+    });
+    output::ShownList shown{text(), text(), std::make_shared<const listing::FileTable>(std::get<listing::FileTable>(built))};
+    shown.nameWidth = in.ConsumeIntegralInRange(0, 2048);
+    shown.totalBytes = in.ConsumeIntegralInRange<qint64>(0, std::numeric_limits<qint64>::max());
+    const QStringList lines = output::listingLines(shown);
+    FUZZ_CHECK(lines.last().startsWith(QStringLiteral("Total(") + QString::number(files.size()) + u')') && lines.last().size() >= shown.nameWidth);
+    FUZZ_CHECK(output::listFileBytes(output::ListFormat::Txt, shown) == platform::toCp932(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+    FUZZ_CHECK(output::listFileBytes(output::ListFormat::Csv, shown).count("\r\n") == files.size());
     return 0;
 }

@@ -11,10 +11,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzedDataProvider in(data, size);
-    QList<platform::ListedFile> files;
+    platform::ListedFiles files;
     for (int i = in.ConsumeIntegralInRange(0, 40); i > 0 && in.remaining_bytes() > 0; --i) {
         const std::string raw = in.ConsumeRandomLengthString(1024);
-        files.append({QString(reinterpret_cast<const QChar *>(raw.data()), qsizetype(raw.size() / 2)), QByteArray::number(i)});
+        files.append(QStringView(reinterpret_cast<const QChar *>(raw.data()), qsizetype(raw.size() / 2)), QByteArray::number(i));
     }
     qint64 sum = 0;
     const auto built = listing::buildFileList(QStringLiteral("/d"), files, [&](const platform::OpenDirectory &, const QByteArray &) {
@@ -24,12 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                          in.ConsumeIntegralInRange(0, 59), in.ConsumeIntegralInRange(0, 59)}};
         return in.ConsumeIntegralInRange(0, 15) ? std::optional(facts) : std::nullopt;
     });
-    const auto *list = std::get_if<listing::FileList>(&built);
+    const auto *list = std::get_if<listing::FileTable>(&built);
     for (qsizetype i = 0; list && i < files.size(); ++i) {
-        const QString time = list->dates[i] + u' ' + list->times[i];
-        FUZZ_CHECK(time.size() == 17 && list->lines[i].endsWith(u' ' + time) && time.count(u'-') == 2 && time.count(u':') == 2);
-        FUZZ_CHECK(list->runningTotals[i].toLongLong() >= sum && list->lines[i].startsWith(list->names[i]));
-        sum = list->runningTotals[i].toLongLong();
+        const QString time = list->date(i) + u' ' + list->time(i);
+        const QString line = list->line(i);
+        FUZZ_CHECK(time.size() == 17 && line.endsWith(u' ' + time) && time.count(u'-') == 2 && time.count(u':') == 2);
+        FUZZ_CHECK(list->runningTotal(i).toLongLong() >= sum && line.startsWith(list->name(i)));
+        FUZZ_CHECK(list->name(i) + list->extension(i) == files.name(i));
+        sum = list->runningTotal(i).toLongLong();
     }
     FUZZ_CHECK(!list || list->totalBytes == sum);
     return 0;

@@ -259,15 +259,17 @@ void frmVREL_FP::Dir1_Change()
         return;
     }
 
-    const auto built = listing::buildFileList(directory, File1->files(), m_readFacts);
+    auto built = listing::buildFileList(directory, File1->files(), m_readFacts);
     if (const auto *unreadable = std::get_if<listing::UnreadableFile>(&built)) {
         platform::messageBox(this, QStringLiteral("ファイルの情報を読み取れません\n") + unreadable->path,
                              platform::Buttons::Ok, platform::Icon::Exclamation);
         return;
     }
-    const auto &list = std::get<listing::FileList>(built);
-    List1->addItems(list.lines);
-    listing::storeInModule1(list);
+    // The lines are laid out from the files the build kept whenever they are shown or read,
+    // and the per-file values come from the same files.
+    auto table = std::make_shared<const listing::FileTable>(std::get<listing::FileTable>(std::move(built)));
+    List1->setLines(int(table->size()), [table](int row) { return table->line(row); });
+    listing::storeInModule1(std::move(table));
 }
 
 void frmVREL_FP::Drive1_Change()

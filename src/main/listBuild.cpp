@@ -9,105 +9,146 @@
 
 namespace listing {
 
-NameParts splitFileName(const QString &fileName)
+namespace {
+
+struct NameParts
+{
+    QStringView name;      // up to the first "."
+    QStringView extension; // from the first "." on, dot included; empty without a dot
+};
+
+NameParts splitFileName(QStringView fileName)
 {
     const qsizetype dot = fileName.indexOf(u'.');
-    if (dot < 0)
-        return {fileName, QString()};
-    return {fileName.left(dot), fileName.mid(dot)};
+    const QStringView name = fileName.first(dot < 0 ? fileName.size() : dot);
+    return {name, fileName.sliced(name.size())};
 }
 
-QString sizeText(qint64 bytes)
+} // namespace
+
+platform::FileFacts FileTable::facts(qsizetype i) const
 {
-    return platform::formatNumber(bytes);
+    const File &f = m_files[i];
+    const auto [month, day, hour, minute, second] = f.monthToSecond;
+    return {f.runningTotal - (i > 0 ? m_files[i - 1].runningTotal : 0), {f.year, month, day, hour, minute, second}};
 }
 
-QString timeText(const platform::FileFacts &facts)
+QString FileTable::line(qsizetype i) const
 {
-    return platform::formatDateTime(facts.modified);
+    QString line;
+    line.reserve(nameWidth + extWidth + sizeWidth + 1 + kDateChars + 1 + kTimeChars);
+    appendLine(i, line);
+    return line;
 }
 
-std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, const QList<platform::ListedFile> &files,
-                                                     const FactsReader &readFacts)
+void FileTable::appendLine(qsizetype i, QString &text) const
+{
+    const QString fileName = m_listed.name(i);
+    const NameParts parts = splitFileName(fileName);
+    const platform::FileFacts f = facts(i);
+    text += parts.name;
+    text.resize(text.size() + (nameWidth - m_files[i].nameCells), u' ');
+    text += parts.extension;
+    text.resize(text.size() + (extWidth - parts.extension.size()) + (sizeWidth - platform::numberChars(f.size)), u' ');
+    platform::appendNumber(text, f.size);
+    text += u' ';
+    platform::appendDateTime(text, f.modified);
+}
+
+const FileTable::Values &FileTable::values(qsizetype i) const
+{
+    if (m_lastRead.file != i) {
+        const QString fileName = m_listed.name(i);
+        const NameParts parts = splitFileName(fileName);
+        QString time = platform::formatDateTime(facts(i).modified);
+        QString date = time.first(kDateChars);
+        time.remove(0, time.size() - kTimeChars);
+        m_lastRead = {i, parts.name.toString(), parts.extension.toString(), QString::number(m_files[i].runningTotal),
+                      std::move(date), std::move(time)};
+    }
+    return m_lastRead;
+}
+
+QString FileTable::name(qsizetype i) const
+{
+    return values(i).name;
+}
+
+QString FileTable::extension(qsizetype i) const
+{
+    return values(i).extension;
+}
+
+QString FileTable::runningTotal(qsizetype i) const
+{
+    return values(i).runningTotal;
+}
+
+QString FileTable::date(qsizetype i) const
+{
+    return values(i).date;
+}
+
+QString FileTable::time(qsizetype i) const
+{
+    return values(i).time;
+}
+
+std::variant<FileTable, UnreadableFile> buildFileList(const QString &directory, const platform::ListedFiles &files,
+                                                      const FactsReader &readFacts)
 {
     const platform::OpenDirectory opened(platform::nativePath(directory));
-    const auto shownPathOf = [&](const platform::ListedFile &f) {
-        return platform::displayName(platform::pathInDirectory(directory, f.name));
+    const auto shownPathOf = [&](qsizetype i) {
+        return platform::displayName(platform::pathInDirectory(directory, files.name(i)));
     };
 
-    FileList list;
-    list.sizeWidth = 0;
-    std::vector<NameParts> parts(files.size());
-    std::vector<int> nameCells(files.size());
+    FileTable table;
+    table.sizeWidth = 0;
+    table.m_listed = files;
+    table.m_files.resize(files.size());
 
     for (qsizetype i = 0; i < files.size(); ++i) {
-        parts[i] = splitFileName(files[i].name);
-        nameCells[i] = platform::displayCells(parts[i].name);
-        list.nameWidth = std::max(list.nameWidth, nameCells[i]);
-        list.extWidth = std::max(list.extWidth, int(parts[i].extension.size()));
-        const auto facts = readFacts(opened, files[i].nativeName);
+        FileTable::File &f = table.m_files[i];
+        const QString fileName = files.name(i);
+        const NameParts parts = splitFileName(fileName);
+        f.nameCells = platform::displayCells(parts.name);
+        table.nameWidth = std::max(table.nameWidth, f.nameCells);
+        table.extWidth = std::max(table.extWidth, int(parts.extension.size()));
+        const auto facts = readFacts(opened, files.nativeName(i));
         if (!facts)
-            return UnreadableFile{shownPathOf(files[i])};
-        list.sizeWidth = std::max(list.sizeWidth, int(sizeText(facts->size).size()));
+            return UnreadableFile{shownPathOf(i)};
+        table.sizeWidth = std::max(table.sizeWidth, platform::numberChars(facts->size));
     }
 
     // The second pass reads every file afresh, and the lines are laid out from what it read: a
     // file that grew since the first pass widens the size column rather than losing digits.
-    std::vector<QString> sizes(files.size());
-    std::vector<QString> times(files.size());
     for (qsizetype i = 0; i < files.size(); ++i) {
-        const auto facts = readFacts(opened, files[i].nativeName);
+        const auto facts = readFacts(opened, files.nativeName(i));
         if (!facts)
-            return UnreadableFile{shownPathOf(files[i])};
+            return UnreadableFile{shownPathOf(i)};
         // Sparse files on tmpfs or XFS may each claim up to 2^63 - 1 bytes, and a total past
         // 64 bits would wrap to a negative one; a size that cannot be summed is refused as one
         // that cannot be read, rather than shown wrong.
-        if (qAddOverflow(list.totalBytes, facts->size, &list.totalBytes))
-            return UnreadableFile{shownPathOf(files[i])};
-        sizes[i] = sizeText(facts->size);
-        times[i] = timeText(*facts);
-        list.sizeWidth = std::max(list.sizeWidth, int(sizes[i].size()));
-        list.runningTotals.append(QString::number(list.totalBytes));
+        if (qAddOverflow(table.totalBytes, facts->size, &table.totalBytes))
+            return UnreadableFile{shownPathOf(i)};
+        FileTable::File &f = table.m_files[i];
+        const platform::DateTime &t = facts->modified;
+        f.runningTotal = table.totalBytes;
+        f.year = t.year;
+        f.monthToSecond = {quint8(t.month), quint8(t.day), quint8(t.hour), quint8(t.minute), quint8(t.second)};
+        table.sizeWidth = std::max(table.sizeWidth, platform::numberChars(facts->size));
     }
-    list.sizeWidth += kSizeGap;
-
-    for (QStringList *column : {&list.lines, &list.names, &list.extensions, &list.dates, &list.times})
-        column->reserve(files.size());
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        QString line;
-        line.reserve(list.nameWidth + list.extWidth + list.sizeWidth + 1 + times[i].size());
-        line += parts[i].name;
-        line.resize(line.size() + (list.nameWidth - nameCells[i]), u' ');
-        line += parts[i].extension;
-        line.resize(line.size() + (list.extWidth - parts[i].extension.size()), u' ');
-        line.resize(line.size() + (list.sizeWidth - sizes[i].size()), u' ');
-        line += sizes[i];
-        line += u' ';
-        line += times[i];
-        list.lines.append(std::move(line));
-
-        list.names.append(std::move(parts[i].name));
-        list.extensions.append(std::move(parts[i].extension));
-        list.dates.append(times[i].left(kDateChars));
-        list.times.append(times[i].right(kTimeChars));
-    }
-    return list;
+    table.sizeWidth += kSizeGap;
+    return table;
 }
 
-void storeInModule1(const FileList &list)
+void storeInModule1(std::shared_ptr<const FileTable> table)
 {
-    Module1::gTotalBytes = list.totalBytes;
-    Module1::gNameWidth = list.nameWidth;
-    Module1::gExtWidth = list.extWidth;
-    Module1::gSizeWidth = list.sizeWidth;
-    const qsizetype n = std::min<qsizetype>(list.lines.size(), Module1::kMaxEntries);
-    for (qsizetype i = 0; i < n; ++i) {
-        Module1::gFileName[i + 1] = list.names[i];
-        Module1::gFileExt[i + 1] = list.extensions[i];
-        Module1::gRunningTotal[i + 1] = list.runningTotals[i];
-        Module1::gFileDate[i + 1] = list.dates[i];
-        Module1::gFileTime[i + 1] = list.times[i];
-    }
+    Module1::gTotalBytes = table->totalBytes;
+    Module1::gNameWidth = table->nameWidth;
+    Module1::gExtWidth = table->extWidth;
+    Module1::gSizeWidth = table->sizeWidth;
+    Module1::gFiles = std::move(table);
 }
 
 void resetModule1()
@@ -116,9 +157,7 @@ void resetModule1()
     Module1::gNameWidth = kMinNameWidth;
     Module1::gExtWidth = 0;
     Module1::gSizeWidth = 0;
-    for (Module1::FileArray *values :
-         {&Module1::gFileName, &Module1::gFileExt, &Module1::gRunningTotal, &Module1::gFileDate, &Module1::gFileTime})
-        values->fill(QString());
+    Module1::gFiles.reset();
 }
 
 } // namespace listing

@@ -4,9 +4,13 @@
 
 #include <QStringList>
 
+#include <array>
+
 #include <functional>
+#include <memory>
 #include <optional>
 #include <variant>
+#include <vector>
 
 // The file list: one space-aligned line per file, and beside it the widths, the byte total
 // and the per-file values that the outputs read back. Plain data in, plain data out.
@@ -19,32 +23,6 @@ inline constexpr int kSizeGap = 2;
 inline constexpr int kDateChars = 8;
 inline constexpr int kTimeChars = 8;
 
-struct NameParts
-{
-    QString name;      // up to the first "."
-    QString extension; // from the first "." on, dot included; empty without a dot
-};
-
-NameParts splitFileName(const QString &fileName);
-
-QString sizeText(qint64 bytes);
-QString timeText(const platform::FileFacts &facts);
-
-// Everything one accepted build leaves, all describing the same files in the same order.
-struct FileList
-{
-    QStringList lines;
-    qint64 totalBytes = 0;
-    int nameWidth = kMinNameWidth;
-    int extWidth = 0;
-    int sizeWidth = kSizeGap;
-    QStringList names;
-    QStringList extensions;
-    QStringList runningTotals;
-    QStringList dates;
-    QStringList times;
-};
-
 // A listed file whose size or time could not be read (gone, or replaced, since the listing).
 struct UnreadableFile
 {
@@ -56,14 +34,71 @@ struct UnreadableFile
 using FactsReader =
     std::function<std::optional<platform::FileFacts>(const platform::OpenDirectory &, const QByteArray &nativeName)>;
 
+// Everything one accepted build leaves, all describing the same files in the same order. The
+// names are the listing's own, shared rather than copied, and each file's facts are kept once;
+// its line and its per-file values are laid out from them when they are read, so that ten
+// thousand files cost little more than their listing.
+class FileTable
+{
+public:
+    // A file's five per-file values, made together: the outputs read them one after the other.
+    struct Values
+    {
+        qsizetype file = -1;
+        QString name;
+        QString extension;
+        QString runningTotal;
+        QString date;
+        QString time;
+    };
+
+    qsizetype size() const { return qsizetype(m_files.size()); }
+    QString line(qsizetype i) const;
+    // Line i laid out at the end of `text`, with nothing made in passing: an export writes ten
+    // thousand of them into one text.
+    void appendLine(qsizetype i, QString &text) const;
+    const Values &values(qsizetype i) const;
+    QString name(qsizetype i) const;
+    QString extension(qsizetype i) const;
+    QString runningTotal(qsizetype i) const;
+    QString date(qsizetype i) const;
+    QString time(qsizetype i) const;
+
+    qint64 totalBytes = 0;
+    int nameWidth = kMinNameWidth;
+    int extWidth = 0;
+    int sizeWidth = kSizeGap;
+
+private:
+    friend std::variant<FileTable, UnreadableFile> buildFileList(const QString &, const platform::ListedFiles &,
+                                                                const FactsReader &);
+
+    // What the second pass read of a file, in 24 bytes: its size is what its running total
+    // adds to the one before, and the fields of its time after the year are a clock's, each
+    // below 256. Its name is the listing's.
+    struct File
+    {
+        qint64 runningTotal = 0;
+        qint32 nameCells = 0;
+        qint32 year = 0;
+        std::array<quint8, 5> monthToSecond {};
+    };
+
+    platform::FileFacts facts(qsizetype i) const;
+
+    platform::ListedFiles m_listed;
+    std::vector<File> m_files;
+    mutable Values m_lastRead;
+};
+
 // Two passes over `files` of `directory`: the first measures the columns, the second reads
-// every file's facts afresh and lays out its line.
-std::variant<FileList, UnreadableFile> buildFileList(const QString &directory, const QList<platform::ListedFile> &files,
-                                                     const FactsReader &readFacts = platform::readFileFacts);
+// every file's facts afresh and keeps them for its line.
+std::variant<FileTable, UnreadableFile> buildFileList(const QString &directory, const platform::ListedFiles &files,
+                                                      const FactsReader &readFacts = platform::readFileFacts);
 
 // Module1 after an accepted build, and after a refused one: the start values, so that no
 // output can ever pair one build's lines with another's values.
-void storeInModule1(const FileList &list);
+void storeInModule1(std::shared_ptr<const FileTable> table);
 void resetModule1();
 
 } // namespace listing

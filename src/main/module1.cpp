@@ -8,10 +8,19 @@ int gNameWidth = 0;
 int gExtWidth = 0;
 int gSizeWidth = 0;
 
-FileArray gFileName;
-FileArray gFileExt;
-FileArray gRunningTotal;
-FileArray gFileDate;
-FileArray gFileTime;
+const FileArray gFileName(&listing::FileTable::name);
+const FileArray gFileExt(&listing::FileTable::extension);
+const FileArray gRunningTotal(&listing::FileTable::runningTotal);
+const FileArray gFileDate(&listing::FileTable::date);
+const FileArray gFileTime(&listing::FileTable::time);
+
+std::shared_ptr<const listing::FileTable> gFiles;
+
+QString FileArray::operator[](int k) const
+{
+    if (!gFiles || k < 1 || k > gFiles->size())
+        return QString();
+    return (*gFiles.*m_value)(k - 1);
+}
 
 } // namespace Module1

@@ -1,5 +1,6 @@
 #include "listFile.h"
 
+#include "main/module1.h"
 #include "platform/files/paths.h"
 #include "platform/text/cp932.h"
 #include "platform/text/textFile.h"
@@ -50,13 +51,15 @@ QString listFilePath(const QString &directory, ListFormat format)
 QByteArray listFileBytes(ListFormat format, const ShownList &shown)
 {
     if (format == ListFormat::Txt)
-        return platform::textFileBytes(listingLines(shown));
+        return platform::toCp932(listingText(shown));
     // The records go straight into one text, converted at once.
-    const listing::FileList &list = shown.list;
     QString text;
-    text.reserve(list.names.size() * 64);
-    for (qsizetype i = 0; i < list.names.size(); ++i)
-        appendCsvRecord(text, {&list.names[i], &list.extensions[i], &list.runningTotals[i], &list.dates[i], &list.times[i]});
+    const qsizetype records = std::min<qsizetype>(shown.count(), Module1::kMaxEntries);
+    text.reserve(records * 64);
+    for (qsizetype i = 0; i < records; ++i) {
+        const listing::FileTable::Values &v = shown.files->values(i);
+        appendCsvRecord(text, {&v.name, &v.extension, &v.runningTotal, &v.date, &v.time});
+    }
     return platform::toCp932(text);
 }
 

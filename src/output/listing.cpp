@@ -3,8 +3,6 @@
 #include "main/frmVREL_FP.h"
 #include "main/module1.h"
 #include "platform/controls/dirListBox.h"
-#include "platform/controls/listBox.h"
-#include "platform/files/fileSystem.h"
 #include "platform/files/paths.h"
 #include "platform/text/format.h"
 
@@ -14,38 +12,66 @@
 
 namespace output {
 
+namespace {
+
+const QString &rule()
+{
+    static const QString line(57, u'-');
+    return line;
+}
+
+QStringList header(const ShownList &shown)
+{
+    return {QStringLiteral("VREL's file print "), rule(),
+            QStringLiteral("Directory : ") + platform::displayName(platform::listingDirectory(shown.directory)),
+            QStringLiteral("File Type : ") + shown.pattern, rule()};
+}
+
+QString totalLine(const ShownList &shown)
+{
+    return listingTotalLine(int(shown.count()), shown.totalBytes, shown.nameWidth + shown.extWidth + shown.sizeWidth);
+}
+
+} // namespace
+
 ShownList shownList(const frmVREL_FP &window)
 {
-    ShownList shown{window.Dir1->path(), window.Combo1->currentText(), {}};
-    listing::FileList &list = shown.list;
-    list.lines = window.List1->lines();
-    list.totalBytes = Module1::gTotalBytes;
-    list.nameWidth = Module1::gNameWidth;
-    list.extWidth = Module1::gExtWidth;
-    list.sizeWidth = Module1::gSizeWidth;
-    const int entries = std::min(window.List1->count(), Module1::kMaxEntries);
-    for (int k = 1; k <= entries; ++k) {
-        list.names.append(Module1::gFileName[k]);
-        list.extensions.append(Module1::gFileExt[k]);
-        list.runningTotals.append(Module1::gRunningTotal[k]);
-        list.dates.append(Module1::gFileDate[k]);
-        list.times.append(Module1::gFileTime[k]);
-    }
-    return shown;
+    return {window.Dir1->path(), window.Combo1->currentText(), Module1::gFiles, Module1::gTotalBytes,
+            Module1::gNameWidth, Module1::gExtWidth, Module1::gSizeWidth};
 }
 
 QStringList listingLines(const ShownList &shown)
 {
-    const QString rule(57, u'-');
-    QStringList lines{QStringLiteral("VREL's file print "), rule,
-                      QStringLiteral("Directory : ") + platform::displayName(platform::listingDirectory(shown.directory)),
-                      QStringLiteral("File Type : ") + shown.pattern, rule};
-    const listing::FileList &list = shown.list;
-    lines += list.lines;
-    lines.append(rule);
-    lines.append(listingTotalLine(int(list.lines.size()), list.totalBytes,
-                                  list.nameWidth + list.extWidth + list.sizeWidth));
+    QStringList lines = header(shown);
+    lines.reserve(lines.size() + shown.count() + 2);
+    for (qsizetype i = 0; i < shown.count(); ++i)
+        lines.append(shown.files->line(i));
+    lines.append(rule());
+    lines.append(totalLine(shown));
     return lines;
+}
+
+QString listingText(const ShownList &shown)
+{
+    const QStringList head = header(shown);
+    QString text;
+    text.reserve((shown.count() + head.size() + 2) * (shown.nameWidth + shown.extWidth + shown.sizeWidth + 20));
+    const QLatin1StringView lineEnd("\r\n");
+    for (const QString &line : head) {
+        text += line;
+        text += lineEnd;
+    }
+    // Laid out straight into the one text: ten thousand lines made one by one would cost more
+    // than their conversion to code page 932.
+    for (qsizetype i = 0; i < shown.count(); ++i) {
+        shown.files->appendLine(i, text);
+        text += lineEnd;
+    }
+    text += rule();
+    text += lineEnd;
+    text += totalLine(shown);
+    text += lineEnd;
+    return text;
 }
 
 QString listingTotalLine(int count, qint64 totalBytes, int columnsWidth)

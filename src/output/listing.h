@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class frmVREL_FP;
 
 // The listing that the printed list and the TXT file share: a header naming the directory and
@@ -12,18 +14,25 @@ class frmVREL_FP;
 namespace output {
 
 // What the outputs read at the click: the directory and the pattern as the window shows them,
-// and the lines, widths, total and per-file values the last list build left. Entry i of each
-// per-file list belongs to line i.
+// and the files, widths and total the last list build left, whose lines List1 shows.
 struct ShownList
 {
     QString directory;
     QString pattern;
-    listing::FileList list;
+    std::shared_ptr<const listing::FileTable> files; // none before the first accepted build
+    qint64 totalBytes = 0;
+    int nameWidth = listing::kMinNameWidth;
+    int extWidth = 0;
+    int sizeWidth = 0;
+
+    qsizetype count() const { return files ? files->size() : 0; }
 };
 
 ShownList shownList(const frmVREL_FP &window);
 
 QStringList listingLines(const ShownList &shown);
+// The same listing as one text, each line ended by CR LF.
+QString listingText(const ShownList &shown);
 
 // "Total", "(count)", a gap, the total "#,###,###,##0": the total's last digit stands under
 // the last cell of the size column, `columnsWidth` (name + extension + size widths) cells in.

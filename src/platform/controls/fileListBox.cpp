@@ -1,11 +1,12 @@
 #include "fileListBox.h"
 
+#include "lineModel.h"
+
 #include <QDir>
-#include <QStringListModel>
 
 namespace platform {
 
-FileListBox::FileListBox(QWidget *parent) : QListView(parent), m_model(new QStringListModel(this))
+FileListBox::FileListBox(QWidget *parent) : QListView(parent), m_model(new LineModel(this))
 {
     setModel(m_model);
     setUniformItemSizes(true);
@@ -35,22 +36,18 @@ void FileListBox::invalidate()
     QMetaObject::invokeMethod(this, [this] { files(); }, Qt::QueuedConnection);
 }
 
-const QList<ListedFile> &FileListBox::files() const
+const ListedFiles &FileListBox::files() const
 {
     if (!m_stale)
         return m_files;
     m_stale = false;
     // The old listing goes before the new one is read, so that the two are never held at once.
-    m_model->setStringList({});
+    m_model->setLines(0, {});
     m_files = {};
     auto listed = listFiles(m_path, m_pattern);
     m_readable = listed.has_value();
-    m_files = std::move(listed).value_or(QList<ListedFile>{});
-    QStringList names;
-    names.reserve(m_files.size());
-    for (const ListedFile &f : std::as_const(m_files))
-        names.append(f.name);
-    m_model->setStringList(names);
+    m_files = std::move(listed).value_or(ListedFiles{});
+    m_model->setLines(int(m_files.size()), [this](int row) { return m_files.name(row); });
     return m_files;
 }
 

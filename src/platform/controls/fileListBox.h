@@ -4,9 +4,9 @@
 
 #include <QListView>
 
-class QStringListModel;
-
 namespace platform {
+
+class LineModel;
 
 // The pattern-filtered file list of one directory. It rereads the directory whenever its
 // path or pattern is set, and keeps the files' native names for whoever reads them next.
@@ -25,7 +25,7 @@ public:
     void setCurrentRow(int row);
     // A path and a pattern are usually set one after the other: the directory is read once,
     // when the list is next looked at.
-    const QList<ListedFile> &files() const;
+    const ListedFiles &files() const;
     // False when the directory could not be read: it is gone, or kept from us.
     bool readable() const { return files(), m_readable; }
 
@@ -34,10 +34,10 @@ private:
 
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");
-    mutable QList<ListedFile> m_files;
+    mutable ListedFiles m_files;
     mutable bool m_stale = false;
     mutable bool m_readable = true;
-    QStringListModel *m_model;
+    LineModel *m_model;
 };
 
 } // namespace platform

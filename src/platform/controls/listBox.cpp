@@ -1,10 +1,8 @@
 #include "listBox.h"
 
-#include <QStringListModel>
-
 namespace platform {
 
-ListBox::ListBox(QWidget *parent) : QListView(parent), m_model(new QStringListModel(this))
+ListBox::ListBox(QWidget *parent) : QListView(parent), m_model(new LineModel(this))
 {
     setModel(m_model);
     setUniformItemSizes(true);
@@ -14,14 +12,26 @@ ListBox::ListBox(QWidget *parent) : QListView(parent), m_model(new QStringListMo
 
 void ListBox::clear()
 {
-    m_lines.clear();
-    m_model->setStringList(m_lines);
+    m_model->keepLines({});
 }
 
 void ListBox::addItems(const QStringList &lines)
 {
-    m_lines += lines;
-    m_model->setStringList(m_lines);
+    m_model->keepLines(this->lines() + lines);
+}
+
+void ListBox::setLines(int count, LineModel::LineSource line)
+{
+    m_model->setLines(count, std::move(line));
+}
+
+QStringList ListBox::lines() const
+{
+    QStringList all;
+    all.reserve(m_model->count());
+    for (int row = 0; row < m_model->count(); ++row)
+        all.append(m_model->line(row));
+    return all;
 }
 
 } // namespace platform

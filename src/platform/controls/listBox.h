@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QListView>
-#include <QStringList>
+#include "lineModel.h"
 
-class QStringListModel;
+#include <QListView>
 
 namespace platform {
 
-// A list box of text lines: emptied, filled, counted and read back by index. The lines live in
-// one list rather than one item object each, so that ten thousand of them cost little.
+// A list box of text lines: emptied, filled, counted and read back by index. No line has an
+// item object of its own, and lines whose owner can lay them out are made only when shown or
+// read, so that ten thousand of them cost little.
 class ListBox : public QListView
 {
     Q_OBJECT
@@ -18,12 +18,14 @@ public:
 
     void clear();
     void addItems(const QStringList &lines);
-    int count() const { return int(m_lines.size()); }
-    const QStringList &lines() const { return m_lines; }
+    // `count` lines, line `row` made by `line` whenever it is shown or read.
+    void setLines(int count, LineModel::LineSource line);
+    int count() const { return m_model->count(); }
+    QString line(int row) const { return m_model->line(row); }
+    QStringList lines() const;
 
 private:
-    QStringList m_lines;
-    QStringListModel *m_model;
+    LineModel *m_model;
 };
 
 } // namespace platform

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 #ifndef Q_OS_WIN
@@ -55,30 +56,6 @@ bool wildcardMatch(QStringView name, QStringView pattern)
     return p == pattern.size();
 }
 
-// By name without regard to case, then by the exact bytes, so that the order is total.
-// The folded names are made once, not once per comparison.
-void sortByName(QList<ListedFile> &files)
-{
-    struct Keyed
-    {
-        QString folded;
-        qsizetype index;
-    };
-    std::vector<Keyed> keys;
-    keys.reserve(files.size());
-    for (qsizetype i = 0; i < files.size(); ++i)
-        keys.push_back({files[i].name.toCaseFolded(), i});
-    std::sort(keys.begin(), keys.end(), [&](const Keyed &a, const Keyed &b) {
-        const int c = a.folded.compare(b.folded);
-        return c != 0 ? c < 0 : files[a.index].nativeName < files[b.index].nativeName;
-    });
-    QList<ListedFile> sorted;
-    sorted.reserve(files.size());
-    for (const Keyed &k : keys)
-        sorted.append(std::move(files[k.index]));
-    files = std::move(sorted);
-}
-
 // Subdirectories in the order of the files: without regard to case, then exactly.
 void sortDirectoryNames(QStringList &names)
 {
@@ -121,6 +98,71 @@ private:
 };
 
 } // namespace
+
+QString ListedFiles::name(qsizetype i) const
+{
+    const Span &f = m_files[i];
+    if (f.nameLength < 0)
+        return displayName(QString::fromUtf8(QByteArrayView(m_nativeNames).sliced(f.nativeStart, f.nativeLength)));
+    return m_names.sliced(f.nameStart, f.nameLength);
+}
+
+QByteArray ListedFiles::nativeName(qsizetype i) const
+{
+    return m_nativeNames.sliced(m_files[i].nativeStart, m_files[i].nativeLength);
+}
+
+void ListedFiles::append(QByteArrayView nativeName)
+{
+    m_files.append({qint32(m_names.size()), -1, qint32(m_nativeNames.size()), qint32(nativeName.size())});
+    m_nativeNames += nativeName;
+}
+
+void ListedFiles::append(QStringView name, QByteArrayView nativeName)
+{
+    m_files.append({qint32(m_names.size()), qint32(name.size()), qint32(m_nativeNames.size()), qint32(nativeName.size())});
+    m_names += name;
+    m_nativeNames += nativeName;
+}
+
+void ListedFiles::sortByName()
+{
+    std::vector<qsizetype> order(m_files.size());
+    std::iota(order.begin(), order.end(), 0);
+    {
+        // The folded names are made once, not once per comparison, into one text, which goes
+        // before the files are put in order.
+        QString folded;
+        folded.reserve(m_names.size());
+        std::vector<qsizetype> starts;
+        starts.reserve(m_files.size() + 1);
+        for (qsizetype i = 0; i < m_files.size(); ++i) {
+            starts.push_back(folded.size());
+            folded += name(i).toCaseFolded();
+        }
+        starts.push_back(folded.size());
+        const auto key = [&](qsizetype i) { return QStringView(folded).sliced(starts[i], starts[i + 1] - starts[i]); };
+        const auto native = [&](qsizetype i) {
+            return QByteArrayView(m_nativeNames).sliced(m_files[i].nativeStart, m_files[i].nativeLength);
+        };
+        std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+            const int c = key(a).compare(key(b));
+            return c != 0 ? c < 0 : native(a) < native(b);
+        });
+    }
+    QList<Span> sorted;
+    sorted.reserve(m_files.size());
+    for (qsizetype i : order)
+        sorted.append(m_files[i]);
+    m_files = std::move(sorted);
+}
+
+void ListedFiles::squeeze()
+{
+    m_names.squeeze();
+    m_nativeNames.squeeze();
+    m_files.squeeze();
+}
 
 namespace {
 
@@ -214,19 +256,20 @@ std::optional<FileFacts> readFileFacts(const OpenDirectory &directory, const QBy
     return FileFacts{info.size(), {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()}};
 }
 
-std::optional<QList<ListedFile>> listFiles(const QString &directory, const QString &patterns)
+std::optional<ListedFiles> listFiles(const QString &directory, const QString &patterns)
 {
     QDir dir(directory);
     if (!dir.exists() || !dir.isReadable())
         return std::nullopt;
-    QList<ListedFile> files;
+    ListedFiles files;
     const QFileInfoList infos = dir.entryInfoList(QDir::Files | QDir::System, QDir::NoSort);
     const PatternSet wanted(patterns);
     for (const QFileInfo &info : infos) {
         if (wanted.matches(info.fileName()))
-            files.append({displayName(info.fileName()), nativePath(info.fileName())});
+            files.append(displayName(info.fileName()), nativePath(info.fileName()));
     }
-    sortByName(files);
+    files.squeeze();
+    files.sortByName();
     return files;
 }
 
@@ -306,20 +349,20 @@ std::optional<FileFacts> readFileFacts(const OpenDirectory &directory, const QBy
                                           local.tm_min, std::min(local.tm_sec, 59)}};
 }
 
-std::optional<QList<ListedFile>> listFiles(const QString &directory, const QString &patterns)
+std::optional<ListedFiles> listFiles(const QString &directory, const QString &patterns)
 {
-    QList<ListedFile> files;
+    ListedFiles files;
     const PatternSet wanted(patterns);
     const bool ok = forEachEntry(directory, [&](const QByteArray &name, Kind kind) {
         if (kind != Kind::File)
             return;
-        const QString decoded = displayName(QString::fromUtf8(name));
-        if (wanted.matches(decoded))
-            files.append({decoded, name});
+        if (wanted.matches(displayName(QString::fromUtf8(name))))
+            files.append(name);
     });
     if (!ok)
         return std::nullopt;
-    sortByName(files);
+    files.squeeze();
+    files.sortByName();
     return files;
 }
 

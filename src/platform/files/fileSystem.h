@@ -10,12 +10,37 @@
 
 namespace platform {
 
-// One plain file of a directory. The name is what a person sees; the native name is the
-// file's own bytes on disk, which may not be valid in any encoding and are what we open.
-struct ListedFile
+// The files of one listing, in order. All native names are kept in one run of bytes, and the
+// names that are not simply the native name shown as text in one text, rather than as two
+// strings a file, which for ten thousand files would cost several times their characters.
+// Copies share them.
+class ListedFiles
 {
-    QString name;
-    QByteArray nativeName;
+public:
+    qsizetype size() const { return m_files.size(); }
+    QString name(qsizetype i) const;
+    QByteArray nativeName(qsizetype i) const;
+
+    // A file whose name is its native name shown as text (displayName of its UTF-8).
+    void append(QByteArrayView nativeName);
+    void append(QStringView name, QByteArrayView nativeName);
+    // By name without regard to case, then by the exact bytes, so that the order is total.
+    void sortByName();
+    // Gives back the room kept for files to come.
+    void squeeze();
+
+private:
+    struct Span
+    {
+        qint32 nameStart;
+        qint32 nameLength; // -1: the native name shown as text
+        qint32 nativeStart;
+        qint32 nativeLength;
+    };
+
+    QString m_names;
+    QByteArray m_nativeNames;
+    QList<Span> m_files;
 };
 
 struct FileFacts
@@ -56,7 +81,7 @@ QString pathFromNative(const QByteArray &native);
 // several separated by ";"; one ending in ".*" also takes names without a dot, so "*.*" takes
 // all. Hidden files (a leading ".") are left out, as the desktop's own lists do. Returns
 // nothing when the directory cannot be read.
-std::optional<QList<ListedFile>> listFiles(const QString &directory, const QString &patterns);
+std::optional<ListedFiles> listFiles(const QString &directory, const QString &patterns);
 
 // The visible subdirectories of `directory`, by name; nothing when it cannot be read.
 std::optional<QStringList> listSubdirectories(const QString &directory);

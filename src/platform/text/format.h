@@ -18,8 +18,12 @@ struct DateTime
 
 // "#,###,###,##0": digits grouped by three with ",", at least one digit.
 QString formatNumber(quint64 value);
+void appendNumber(QString &text, quint64 value);
+// How many characters formatNumber makes of `value`.
+int numberChars(quint64 value);
 
 // "yy-mm-dd hh:mm:ss", 24-hour clock, always 17 characters.
 QString formatDateTime(const DateTime &time);
+void appendDateTime(QString &text, const DateTime &time);
 
 } // namespace platform

@@ -41,21 +41,6 @@ QString TextFileReader::readLine()
     return fromCp932(bytes);
 }
 
-QByteArray textFileBytes(const QStringList &lines)
-{
-    // Converted in one piece: a call of the converter per line costs more than the lines do.
-    qsizetype size = 0;
-    for (const QString &line : lines)
-        size += line.size() + 2;
-    QString text;
-    text.reserve(size);
-    for (const QString &line : lines) {
-        text += line;
-        text += u"\r\n";
-    }
-    return toCp932(text);
-}
-
 #ifdef Q_OS_WIN
 
 bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason)

@@ -24,9 +24,6 @@ private:
     QIODevice &m_device;
 };
 
-// Lines as they stand in a text file of this program: each followed by CR LF, the last one included.
-QByteArray textFileBytes(const QStringList &lines);
-
 // Writes `bytes` into `path`, replacing the file of that name only once every byte has reached
 // the disk: until then an earlier file stays as it was, and a failed write leaves no temporary
 // file behind. On failure returns false with the reason, in Japanese where a person can act on it.
