@@ -8,6 +8,7 @@
 #include "platform/printing/commonDialog.h"
 #include "platform/window/fixedOuterSize.h"
 #include "platform/window/fonts.h"
+#include "platform/window/iconPixels.h"
 #include "platform/window/messageBox.h"
 #include "platform/window/mousePointer.h"
 #include "platform/window/twips.h"
@@ -51,8 +52,9 @@ bool isEnter(const QEvent *event)
 frmVREL_FP::frmVREL_FP(QWidget *parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("VREL's File Print"));
-    // Rendered at build time from the program's one icon drawing, the SVG the desktop menus use.
-    setWindowIcon(QIcon(QStringLiteral(":/programIcon.png")));
+    // Rendered at build time from the program's one icon drawing, the SVG the desktop menus use,
+    // and kept as pixels.
+    setWindowIcon(platform::iconFromPixels(QStringLiteral(":/programIcon.pixels")));
     new platform::FixedOuterSize(*this, 8800, 7000, platform::FixedOuterSize::Border::Sizable);
     createControls();
     createMenus();

@@ -1,6 +1,7 @@
 #include "dirListBox.h"
 
 #include "platform/files/fileSystem.h"
+#include "platform/window/iconPixels.h"
 #include "platform/window/messageBox.h"
 
 #include <QDir>
@@ -16,6 +17,18 @@ constexpr int kPathRole = Qt::UserRole + 1;
 QString nativeClean(const QString &path)
 {
     return QDir::toNativeSeparators(QDir::cleanPath(QDir(path).absolutePath()));
+}
+
+// The style's folder icon. Where the desktop names no icon theme, the Fusion style shows its own
+// drawings, which the build kept as pixels; Qt's fallback theme, which it searches for them
+// first, holds programs' icons and no folders, and searching it takes longer than setting up
+// the rest of the window.
+QIcon folderIcon(const QStyle *style, QStyle::StandardPixmap folder, const QString &pixels)
+{
+    const QString theme = QIcon::themeName();
+    if (style->name() == u"fusion" && (theme.isEmpty() || theme == u"hicolor"))
+        return iconFromPixels(pixels);
+    return style->standardIcon(folder);
 }
 
 } // namespace
@@ -47,8 +60,8 @@ bool DirListBox::setPath(const QString &path)
 void DirListBox::fill(const QStringList &subdirectories)
 {
     clear();
-    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirIcon);
+    const QIcon openIcon = folderIcon(style(), QStyle::SP_DirOpenIcon, QStringLiteral(":/folder-open.pixels"));
+    const QIcon closedIcon = folderIcon(style(), QStyle::SP_DirIcon, QStringLiteral(":/folder.pixels"));
 
     QStringList chain;
     for (QDir d(m_path);; ) {
