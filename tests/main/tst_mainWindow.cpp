@@ -1,4 +1,7 @@
 #include "window.h"
+#include <QStyleFactory>
+
+#include <memory>
 
 using platform::Answer;
 using platform::Buttons;
@@ -12,7 +15,8 @@ class TestMainWindow : public QObject
     // The list a build leaves: its lines and the values the outputs read beside them.
     QString builtList() const
     {
-        return m->w.List1->lines().join(u'|') + u"/%1/%2/%3/%4"_s.arg(Module1::gTotalBytes).arg(Module1::gNameWidth).arg(Module1::gExtWidth).arg(Module1::gSizeWidth);
+        return m->w.List1->lines().join(u'|') + u"/%1/%2/%3/%4"_s.arg(Module1::gTotalBytes).arg(Module1::gNameWidth).arg(Module1::gExtWidth).arg(Module1::gSizeWidth)
+               + Module1::gFileName[1];
     }
 
 private slots:
@@ -37,6 +41,28 @@ private slots:
         m->w.Dir1->clear();
         m->w.setFocus();
         fixtures::compareWithReference(m->w.grab().toImage(), u"mainWindow"_s);
+    }
+
+    void iconsAsDrawn()
+    {
+        // Kept as pixels at build time, each icon is the one it stands for, in every mode and state.
+        const auto same = [](const QIcon &kept, const QIcon &drawn, int size) {
+            for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
+                for (QIcon::State state : {QIcon::Off, QIcon::On}) {
+                    const QImage image = kept.pixmap(size, mode, state).toImage();
+                    if (image.isNull() || image != drawn.pixmap(size, mode, state).toImage())
+                        return false;
+                }
+            }
+            return true;
+        };
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(u"sub"_s));
+        m->w.Dir1->setPath(dir.path());
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"fusion"_s));
+        QVERIFY(same(m->w.Dir1->item(0)->icon(), fusion->standardIcon(QStyle::SP_DirOpenIcon), 16));
+        QVERIFY(same(m->w.Dir1->item(m->w.Dir1->count() - 1)->icon(), fusion->standardIcon(QStyle::SP_DirIcon), 16));
+        QVERIFY(same(m->w.windowIcon(), QIcon(QString::fromUtf8(VREL_WINDOW_ICON)), 32));
     }
 
     void patternBoxWaitsForEnter()
