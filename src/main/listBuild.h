@@ -41,23 +41,11 @@ using FactsReader =
 class FileTable
 {
 public:
-    // A file's five per-file values, made together: the outputs read them one after the other.
-    struct Values
-    {
-        qsizetype file = -1;
-        QString name;
-        QString extension;
-        QString runningTotal;
-        QString date;
-        QString time;
-    };
-
     qsizetype size() const { return qsizetype(m_files.size()); }
     QString line(qsizetype i) const;
     // Line i laid out at the end of `text`, with nothing made in passing: an export writes ten
     // thousand of them into one text.
     void appendLine(qsizetype i, QString &text) const;
-    const Values &values(qsizetype i) const;
     QString name(qsizetype i) const;
     QString extension(qsizetype i) const;
     QString runningTotal(qsizetype i) const;
@@ -84,7 +72,19 @@ private:
         std::array<quint8, 5> monthToSecond {};
     };
 
+    // A file's five per-file values, made together: the CSV file reads them one after the other.
+    struct Values
+    {
+        qsizetype file = -1;
+        QString name;
+        QString extension;
+        QString runningTotal;
+        QString date;
+        QString time;
+    };
+
     platform::FileFacts facts(qsizetype i) const;
+    const Values &values(qsizetype i) const;
 
     platform::ListedFiles m_listed;
     std::vector<File> m_files;

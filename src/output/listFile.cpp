@@ -12,19 +12,19 @@ namespace {
 // Appends one record through a pointer into room made for every quote doubled: ten thousand
 // records are written at once, and appends character by character would cost more than the
 // whole conversion to code page 932.
-void appendCsvRecord(QString &out, std::initializer_list<const QString *> fields)
+void appendCsvRecord(QString &out, std::initializer_list<QStringView> fields)
 {
     qsizetype room = 16;
-    for (const QString *field : fields)
-        room += 2 * field->size();
+    for (QStringView field : fields)
+        room += 2 * field.size();
     const qsizetype start = out.size();
     out.resize(start + room);
     QChar *at = out.data() + start;
-    for (const QString *field : fields) {
+    for (QStringView field : fields) {
         if (at != out.data() + start)
             *at++ = u',';
         *at++ = u'"';
-        for (const QChar c : *field) {
+        for (const QChar c : field) {
             *at++ = c;
             if (c == u'"')
                 *at++ = u'"';
@@ -52,13 +52,13 @@ QByteArray listFileBytes(ListFormat format, const ShownList &shown)
 {
     if (format == ListFormat::Txt)
         return platform::toCp932(listingText(shown));
-    // The records go straight into one text, converted at once.
+    // Module1's values of each listed file, straight into one text, converted at once.
     QString text;
-    const qsizetype records = std::min<qsizetype>(shown.count(), Module1::kMaxEntries);
+    const int records = int(std::min<qsizetype>(shown.count(), Module1::kMaxEntries));
     text.reserve(records * 64);
-    for (qsizetype i = 0; i < records; ++i) {
-        const listing::FileTable::Values &v = shown.files->values(i);
-        appendCsvRecord(text, {&v.name, &v.extension, &v.runningTotal, &v.date, &v.time});
+    for (int k = 1; k <= records; ++k) {
+        appendCsvRecord(text, {Module1::gFileName[k], Module1::gFileExt[k], Module1::gRunningTotal[k], Module1::gFileDate[k],
+                               Module1::gFileTime[k]});
     }
     return platform::toCp932(text);
 }
