@@ -2,7 +2,7 @@
 
 #include "platform/files/fileSystem.h"
 
-#include <QStringList>
+#include <QString>
 
 #include <array>
 

@@ -32,11 +32,4 @@ QVariant LineModel::data(const QModelIndex &index, int role) const
     return m_line(index.row());
 }
 
-Qt::ItemFlags LineModel::flags(const QModelIndex &index) const
-{
-    if (!index.isValid())
-        return QAbstractListModel::flags(index) | Qt::ItemIsDropEnabled;
-    return QAbstractListModel::flags(index) | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
-}
-
 } // namespace platform

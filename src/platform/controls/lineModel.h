@@ -9,7 +9,6 @@ namespace platform {
 
 // The rows of a list control as text lines, each made when it is shown or read rather than
 // kept: ten thousand lines laid out from what their owner keeps cost nothing while they wait.
-// Its rows behave as those of a QStringListModel.
 class LineModel : public QAbstractListModel
 {
 public:
@@ -25,7 +24,6 @@ public:
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
     int m_count = 0;
