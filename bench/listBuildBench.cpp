@@ -7,6 +7,7 @@
 #include "main/frmVREL_FP.h"
 #include "platform/controls/dirListBox.h"
 #include "platform/controls/listBox.h"
+#include "platform/controls/patternBox.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,11 +2,15 @@
 #include "main/frmVREL_FP.h"
 #include "output/exportFileList.h"
 #include "output/printFileList.h"
+#include "platform/files/diskWait.h"
 #include "platform/process/singleCopy.h"
 #include "platform/process/translation.h"
 #include "readme/readmeOpener.h"
 
 #include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
@@ -30,5 +34,12 @@ int main(int argc, char *argv[])
     output::attachPrinting(window);
     output::attachExport(window);
     window.show();
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    // A thread held by a file system that stopped answering is left to it: waiting for it, or
+    // for anything it holds, would keep the program from ending.
+    if (platform::diskWorkLeftBehind()) {
+        std::fflush(nullptr);
+        std::_Exit(exitCode);
+    }
+    return exitCode;
 }

@@ -5,6 +5,8 @@
 #include "platform/controls/driveListBox.h"
 #include "platform/controls/fileListBox.h"
 #include "platform/controls/listBox.h"
+#include "platform/controls/patternBox.h"
+#include "platform/files/diskWait.h"
 #include "platform/printing/commonDialog.h"
 #include "platform/window/fixedOuterSize.h"
 #include "platform/window/fonts.h"
@@ -15,15 +17,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 
 using platform::placeAt;
 
@@ -37,14 +35,6 @@ void paintBackground(QWidget *widget, const QColor &colour)
     p.setColor(QPalette::Window, colour);
     widget->setPalette(p);
     widget->setAutoFillBackground(true);
-}
-
-bool isEnter(const QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<const QKeyEvent *>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 } // namespace
@@ -85,14 +75,7 @@ void frmVREL_FP::createControls()
     paintBackground(Label6, QColor(0xC0, 0xFF, 0xC0));
     placeAt(Label6, 480, 600, 2175, 255);
 
-    Combo1 = new QComboBox(client);
-    Combo1->setEditable(true);
-    // A typed pattern stays a pattern: Enter must neither grow the list nor complete the text.
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setCompleter(nullptr);
-    // Keys reach the box itself when it has the focus, or its editor when clicked into.
-    Combo1->installEventFilter(this);
-    Combo1->lineEdit()->installEventFilter(this);
+    Combo1 = new platform::PatternBox(client);
     placeAt(Combo1, 480, 840, 2175, 300);
 
     Drive1 = new platform::DriveListBox(client);
@@ -147,6 +130,7 @@ void frmVREL_FP::createControls()
     connect(Drive1, &platform::DriveListBox::changed, this, &frmVREL_FP::Drive1_Change);
     connect(Dir1, &platform::DirListBox::changed, this, &frmVREL_FP::Dir1_Change);
     connect(Combo1, &QComboBox::activated, this, &frmVREL_FP::Combo1_Click);
+    connect(Combo1, &platform::PatternBox::patternEntered, this, [this] { Combo1_KeyPress(kEnterKeyAscii); });
     connect(Command1, &QPushButton::clicked, this, &frmVREL_FP::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmVREL_FP::Command2_Click);
 }
@@ -195,37 +179,6 @@ void frmVREL_FP::Form_Load()
     Module1::gFileLimit = kFileLimit;
 }
 
-bool frmVREL_FP::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != Combo1 && watched != Combo1->lineEdit())
-        return QMainWindow::eventFilter(watched, event);
-    // Turned over the box on the way to somewhere else, the wheel must not pick a pattern.
-    if (event->type() == QEvent::Wheel && !Combo1->hasFocus())
-        return true;
-    if (event->type() == QEvent::ShortcutOverride) {
-        // The menu's Ctrl shortcuts win over the box's own cut and paste.
-        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
-        for (const QAction *a : {mnuFprint, nmuEnd, mnuVersion, mnuReadme}) {
-            if (a->shortcut() == pressed)
-                return true;
-        }
-    } else if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (isEnter(key))
-            Combo1_KeyPress(kEnterKeyAscii);
-        else if (!key->text().isEmpty())
-            Combo1_KeyPress(key->text().at(0).unicode());
-    }
-    if (isEnter(event) || event->type() == QEvent::FocusOut) {
-        // The box on its own takes the end of editing (Enter, Tab, a click elsewhere, the window
-        // closing) as a pick of the item whose text was typed. A typed pattern waits for Enter,
-        // which has built already; only picks from the list and the arrow keys remain picks.
-        const QSignalBlocker quiet(Combo1->lineEdit());
-        return watched->event(event);
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void frmVREL_FP::forgetList()
 {
     List1->clear();
@@ -242,8 +195,11 @@ void frmVREL_FP::Dir1_Change()
     File1->setPattern(Combo1->currentText());
 
     // Gone since it was shown, kept from us, or on a disk taken away: said so, not shown as a
-    // directory without files.
-    if (!File1->readable()) {
+    // directory without files. One that did not answer has been reported already.
+    const auto listing = File1->listing();
+    if (listing == platform::FileListBox::Listing::NoAnswer)
+        return;
+    if (listing == platform::FileListBox::Listing::Unreadable) {
         Dir1->showCannotOpen(directory);
         return;
     }
@@ -261,7 +217,13 @@ void frmVREL_FP::Dir1_Change()
         return;
     }
 
-    auto built = listing::buildFileList(directory, File1->files(), m_readFacts);
+    // Both passes read every file, on a share that may stop answering halfway.
+    auto answered = platform::waitOnDisk(this, directory, [directory, files = File1->files(), read = m_readFacts](const std::atomic<bool> &) {
+        return listing::buildFileList(directory, files, read);
+    });
+    if (!answered)
+        return;
+    auto &built = *answered;
     if (const auto *unreadable = std::get_if<listing::UnreadableFile>(&built)) {
         platform::messageBox(this, QStringLiteral("ファイルの情報を読み取れません\n") + unreadable->path,
                              platform::Buttons::Ok, platform::Icon::Exclamation);

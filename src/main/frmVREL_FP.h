@@ -5,7 +5,6 @@
 #include <QMainWindow>
 
 class QAction;
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -18,6 +17,7 @@ class DirListBox;
 class DriveListBox;
 class FileListBox;
 class ListBox;
+class PatternBox;
 } // namespace platform
 
 // The start-up window: the drive, directory and pattern choices, the file list they build,
@@ -36,7 +36,7 @@ public:
 
     QLabel *Label2 = nullptr;
     QLabel *Label6 = nullptr;
-    QComboBox *Combo1 = nullptr;
+    platform::PatternBox *Combo1 = nullptr;
     platform::DriveListBox *Drive1 = nullptr;
     platform::DirListBox *Dir1 = nullptr;
     platform::FileListBox *File1 = nullptr;
@@ -73,9 +73,6 @@ signals:
     void printFileListRequested();
     void exportFileListRequested();
     void readmeRequested();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();

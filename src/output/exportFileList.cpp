@@ -3,6 +3,7 @@
 #include "listFile.h"
 #include "main/frmVREL_FP.h"
 #include "platform/controls/listBox.h"
+#include "platform/files/diskWait.h"
 #include "platform/files/fileSystem.h"
 #include "platform/text/textFile.h"
 #include "platform/window/messageBox.h"
@@ -28,8 +29,16 @@ void ExportFileList(frmVREL_FP &window)
 
     const ShownList shown = shownList(window);
     const QString path = QDir::toNativeSeparators(listFilePath(shown.directory, format));
-    QString reason;
-    if (!platform::writeTextFile(path, listFileBytes(format, shown), &reason)) {
+    // The write goes to the listed directory, which may lie on a share that stops answering: the
+    // window waits for it without hanging, and a write that outlives the wait never lands.
+    const auto written = platform::waitOnDisk(&window, path, [path, bytes = listFileBytes(format, shown)](const std::atomic<bool> &abandoned) {
+        QString reason;
+        return std::make_pair(platform::writeTextFile(path, bytes, &reason, &abandoned), reason);
+    });
+    if (!written)
+        return;
+    const auto &[done, reason] = *written;
+    if (!done) {
         platform::messageBox(&window, QStringLiteral("ファイルリストを保存できませんでした") + u'\n' + platform::displayName(path) + u'\n' + reason,
                              platform::Buttons::Ok, platform::Icon::Exclamation);
         return;

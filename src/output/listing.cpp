@@ -3,10 +3,9 @@
 #include "main/frmVREL_FP.h"
 #include "main/module1.h"
 #include "platform/controls/dirListBox.h"
+#include "platform/controls/patternBox.h"
 #include "platform/files/paths.h"
 #include "platform/text/format.h"
-
-#include <QComboBox>
 
 #include <algorithm>
 
@@ -24,7 +23,7 @@ QStringList header(const ShownList &shown)
 {
     return {QStringLiteral("VREL's file print "), rule(),
             QStringLiteral("Directory : ") + platform::displayName(platform::listingDirectory(shown.directory)),
-            QStringLiteral("File Type : ") + shown.pattern, rule()};
+            QStringLiteral("File Type : ") + platform::displayName(shown.pattern), rule()};
 }
 
 QString totalLine(const ShownList &shown)

@@ -4,6 +4,8 @@
 
 #include "platform/controls/clickableLabel.h"
 #include "platform/controls/listBox.h"
+#include "platform/files/diskWait.h"
+#include "platform/files/paths.h"
 #include "platform/printing/commonDialog.h"
 #include "platform/window/fixedOuterSize.h"
 #include "platform/window/fonts.h"
@@ -95,8 +97,19 @@ void frmReadme::createControls()
 
 void frmReadme::Form_Load()
 {
-    // A missing or unreadable data file leaves the list empty; the window still opens.
-    lstReadme->addItems(readme::readReadmeFile(m_dataDirectory).value_or(QStringList()));
+    // A missing, unreadable or silent data file leaves the list empty; the window still opens.
+    lstReadme->addItems(readDataFile().value_or(QStringList()));
+}
+
+std::optional<QStringList> frmReadme::readDataFile()
+{
+    // A portable copy may run from a share: the window that asked waits without hanging. The
+    // main window, since this one may not be shown yet.
+    QWidget *waiting = m_mainWindow ? m_mainWindow.data() : this;
+    const QString path = platform::pathInDirectory(m_dataDirectory, readme::dataFileName());
+    return platform::waitOnDisk(waiting, path, [directory = m_dataDirectory](const std::atomic<bool> &) {
+               return readme::readReadmeFile(directory);
+           }).value_or(std::nullopt);
 }
 
 void frmReadme::recolourList(platform::ClickableLabel *swatch)
@@ -144,7 +157,7 @@ void frmReadme::Command2_Click()
     platform::messageBox(this, QStringLiteral("プリンターの機種によっては、プログラムがダウンすることが有ります。"));
     // The file, not the list: what is printed is the text as it stands on disk now.
     constexpr int kIndent = 15;
-    cdl_read->printLines([this] { return readme::readReadmeFile(m_dataDirectory); }, kIndent);
+    cdl_read->printLines([this] { return readDataFile(); }, kIndent);
 }
 
 void frmReadme::closeEvent(QCloseEvent *event)

@@ -50,6 +50,8 @@ private:
     void recolourList(platform::ClickableLabel *swatch);
     void restoreMainPointer();
 
+    std::optional<QStringList> readDataFile();
+
     QPointer<QWidget> m_mainWindow;
     QString m_dataDirectory;
 };

@@ -8,14 +8,10 @@
 
 namespace readme {
 
-namespace {
-
 QString dataFileName()
 {
     return QStringLiteral("VREL02.vrl");
 }
-
-} // namespace
 
 QStringList readReadmeText(QIODevice &device)
 {

@@ -17,6 +17,8 @@ inline constexpr int kMaxReadmeLines = 1000;
 
 QStringList readReadmeText(QIODevice &device);
 
+QString dataFileName();
+
 // The read-me text of VREL02.vrl in `directory`; nothing when the file cannot be opened or read.
 std::optional<QStringList> readReadmeFile(const QString &directory);
 

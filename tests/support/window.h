@@ -6,6 +6,7 @@
 #include "platform/controls/driveListBox.h"
 #include "platform/controls/fileListBox.h"
 #include "platform/controls/listBox.h"
+#include "platform/controls/patternBox.h"
 #include "platform/printing/commonDialog.h"
 #include "platform/process/translation.h"
 #include "platform/window/fonts.h"

@@ -1,5 +1,6 @@
 #include "dirListBox.h"
 
+#include "platform/files/diskWait.h"
 #include "platform/files/fileSystem.h"
 #include "platform/window/iconPixels.h"
 #include "platform/window/messageBox.h"
@@ -36,25 +37,34 @@ QIcon folderIcon(const QStyle *style, QStyle::StandardPixmap folder, const QStri
 DirListBox::DirListBox(QWidget *parent) : QListWidget(parent)
 {
     connect(this, &QListWidget::itemActivated, this, &DirListBox::openEntry);
-    const QString start = nativeClean(QDir::currentPath());
-    if (!setPath(start)) {
-        m_path = start;
-        fill({});
-    }
+    // The working directory may lie on a share that does not answer: its subdirectories are read
+    // once the window is up and can show that it waits.
+    m_path = nativeClean(QDir::currentPath());
+    fill({});
+    QMetaObject::invokeMethod(this, [this] { open(m_path); }, Qt::QueuedConnection);
 }
 
 bool DirListBox::setPath(const QString &path)
 {
+    return open(path) == Opened::Yes;
+}
+
+DirListBox::Opened DirListBox::open(const QString &path)
+{
     const QString target = nativeClean(path);
-    const auto subdirectories = listSubdirectories(target);
+    const auto subdirectories = waitOnDisk(this, target, [target](const std::atomic<bool> &) {
+        return listSubdirectories(target);
+    });
     if (!subdirectories)
-        return false;
+        return Opened::NoAnswer;
+    if (!*subdirectories)
+        return Opened::Unreadable;
     const bool moved = target != m_path;
     m_path = target;
-    fill(*subdirectories);
+    fill(**subdirectories);
     if (moved)
         emit changed();
-    return true;
+    return Opened::Yes;
 }
 
 void DirListBox::fill(const QStringList &subdirectories)
@@ -63,17 +73,20 @@ void DirListBox::fill(const QStringList &subdirectories)
     const QIcon openIcon = folderIcon(style(), QStyle::SP_DirOpenIcon, QStringLiteral(":/folder-open.pixels"));
     const QIcon closedIcon = folderIcon(style(), QStyle::SP_DirIcon, QStringLiteral(":/folder.pixels"));
 
-    QStringList chain;
-    for (QDir d(m_path);; ) {
-        chain.prepend(QDir::toNativeSeparators(d.absolutePath()));
-        if (d.isRoot() || !d.cdUp())
-            break;
-    }
+    // The ancestors from the path's own words: asking the disk for each could wait on a share.
+    // The root keeps its separator ("/" or "C:/"); a cleaned path has none at its end.
+    const QString clean = QDir::fromNativeSeparators(m_path);
+    const qsizetype rootEnd = clean.indexOf(u'/') + 1;
+    QStringList chain {clean.first(rootEnd)};
+    for (qsizetype slash = clean.indexOf(u'/', rootEnd); slash >= 0; slash = clean.indexOf(u'/', slash + 1))
+        chain.append(clean.first(slash));
+    if (clean.size() > rootEnd)
+        chain.append(clean);
     qsizetype depth = 0;
     for (const QString &dir : std::as_const(chain)) {
-        const QString label = depth == 0 ? dir : QDir(dir).dirName();
-        auto *item = new QListWidgetItem(openIcon, QString(depth * 2, u' ') + displayName(label), this);
-        item->setData(kPathRole, dir);
+        const QString label = depth == 0 ? dir : dir.sliced(dir.lastIndexOf(u'/') + 1);
+        auto *item = new QListWidgetItem(openIcon, QString(depth * 2, u' ') + displayName(QDir::toNativeSeparators(label)), this);
+        item->setData(kPathRole, QDir::toNativeSeparators(dir));
         ++depth;
     }
     setCurrentRow(count() - 1);
@@ -88,7 +101,7 @@ void DirListBox::openEntry(QListWidgetItem *item)
     if (!item)
         return;
     const QString target = item->data(kPathRole).toString();
-    if (!setPath(target))
+    if (open(target) == Opened::Unreadable)
         showCannotOpen(target);
 }
 

@@ -15,7 +15,7 @@ public:
     explicit DirListBox(QWidget *parent = nullptr);
 
     QString path() const { return m_path; }
-    // False, with nothing changed, when the directory cannot be read.
+    // False, with nothing changed, when the directory cannot be read or does not answer.
     bool setPath(const QString &path);
     // Tells the person that `path` cannot be read.
     void showCannotOpen(const QString &path);
@@ -27,6 +27,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    enum class Opened { Yes, Unreadable, NoAnswer };
+    Opened open(const QString &path);
     void openEntry(QListWidgetItem *item);
     void fill(const QStringList &subdirectories);
 

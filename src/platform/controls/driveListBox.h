@@ -5,7 +5,8 @@
 namespace platform {
 
 // The drive list: drive letters on Windows; here, the mount points of the file systems that
-// hold files. Picking one reports `changed`; the list shows the pick whatever follows.
+// hold files, a file system that does not answer among them. Picking one reports `changed`; the
+// list shows the pick whatever follows.
 class DriveListBox : public QComboBox
 {
     Q_OBJECT
@@ -22,10 +23,6 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
-    // Shows the drive that holds `path`.
-    void showDriveOf(const QString &path);
-    static QStringList availableDrives();
-    void addOtherDrives();
     void selectDrive(const QString &root);
 };
 

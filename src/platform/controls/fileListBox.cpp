@@ -1,6 +1,7 @@
 #include "fileListBox.h"
 
 #include "lineModel.h"
+#include "platform/files/diskWait.h"
 
 #include <QDir>
 
@@ -44,9 +45,10 @@ const ListedFiles &FileListBox::files() const
     // The old listing goes before the new one is read, so that the two are never held at once.
     m_model->setLines(0, {});
     m_files = {};
-    auto listed = listFiles(m_path, m_pattern);
-    m_readable = listed.has_value();
-    m_files = std::move(listed).value_or(ListedFiles{});
+    auto listed = waitOnDisk(window(), m_path,
+                             [path = m_path, pattern = m_pattern](const std::atomic<bool> &) { return listFiles(path, pattern); });
+    m_listing = !listed ? Listing::NoAnswer : !*listed ? Listing::Unreadable : Listing::Read;
+    m_files = listed && *listed ? std::move(**listed) : ListedFiles{};
     m_model->setLines(int(m_files.size()), [this](int row) { return m_files.name(row); });
     return m_files;
 }

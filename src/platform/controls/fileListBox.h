@@ -26,8 +26,10 @@ public:
     // A path and a pattern are usually set one after the other: the directory is read once,
     // when the list is next looked at.
     const ListedFiles &files() const;
-    // False when the directory could not be read: it is gone, or kept from us.
-    bool readable() const { return files(), m_readable; }
+    // Whether the directory was read, and if not, why: it is gone or kept from us, or it lies
+    // on a file system that did not answer in time (the person has been told).
+    enum class Listing { Read, Unreadable, NoAnswer };
+    Listing listing() const { return files(), m_listing; }
 
 private:
     void invalidate();
@@ -36,7 +38,7 @@ private:
     QString m_pattern = QStringLiteral("*.*");
     mutable ListedFiles m_files;
     mutable bool m_stale = false;
-    mutable bool m_readable = true;
+    mutable Listing m_listing = Listing::Read;
     LineModel *m_model;
 };
 

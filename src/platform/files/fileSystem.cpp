@@ -177,7 +177,14 @@ bool isEscapedByte(QChar c)
 
 QString displayName(const QString &name)
 {
-    const auto isControl = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; };
+    // C0 and C1 controls and DEL; the line and paragraph separators, which break a line as well;
+    // and the bidirectional controls, which would let a name show its characters in another
+    // order than they have (a name ending in "exe.txt" shown as one ending in "txt.exe").
+    const auto isControl = [](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029 || (u >= 0x202A && u <= 0x202E)
+               || (u >= 0x2066 && u <= 0x2069) || u == 0x200E || u == 0x200F || u == 0x061C;
+    };
     if (std::none_of(name.cbegin(), name.cend(), [&](QChar c) { return isControl(c) || isEscapedByte(c); }))
         return name;
     QString shown = name;

@@ -86,8 +86,8 @@ std::optional<ListedFiles> listFiles(const QString &directory, const QString &pa
 // The visible subdirectories of `directory`, by name; nothing when it cannot be read.
 std::optional<QStringList> listSubdirectories(const QString &directory);
 
-// A name or path as one line of a list: control characters would break the line, so they show
-// as "?"; a byte that is no valid text shows as U+FFFD.
+// A name, path or pattern as one line of a list or a file: control characters would break the
+// line or reorder what it shows, so each shows as "?"; a byte that is no valid text as U+FFFD.
 QString displayName(const QString &name);
 
 } // namespace platform

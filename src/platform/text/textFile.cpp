@@ -43,14 +43,15 @@ QString TextFileReader::readLine()
 
 #ifdef Q_OS_WIN
 
-bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason)
+bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason, const std::atomic<bool> *abandoned)
 {
     QSaveFile file(path);
     // Writing straight into the old file would lose it on the first failure.
     file.setDirectWriteFallback(false);
     // The explicit flush matters: a write that failed while still buffered (a full disk) shows
     // only there, and commit() would not see it.
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
+        && !(abandoned && *abandoned) && file.commit())
         return true;
     *reason = file.errorString();
     file.cancelWriting();
@@ -89,7 +90,7 @@ QString reasonText(int error)
 
 } // namespace
 
-bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason)
+bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason, const std::atomic<bool> *abandoned)
 {
     // A new file beside the old one, renamed over it only once every byte is on the disk: until
     // then an earlier file stays as it was. Written by hand rather than through QSaveFile, to
@@ -117,12 +118,13 @@ bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason
         error = errno;
     if (::close(fd) != 0 && !error)
         error = errno;
-    if (!error && ::rename(temporary.constData(), target.constData()) != 0)
+    const bool givenUp = !error && abandoned && *abandoned;
+    if (!error && !givenUp && ::rename(temporary.constData(), target.constData()) != 0)
         error = errno;
-    if (!error)
+    if (!error && !givenUp)
         return true;
     ::unlink(temporary.constData());
-    *reason = reasonText(error);
+    *reason = givenUp ? QString() : reasonText(error);
     return false;
 }
 
