@@ -1,4 +1,9 @@
 #include "window.h"
+#include "platform/files/diskWait.h"
+#include "platform/text/textFile.h"
+
+#include <QSemaphore>
+#include <QSignalSpy>
 #include <QStyleFactory>
 
 #include <memory>
@@ -79,10 +84,14 @@ private slots:
         w.Combo1->lineEdit()->selectAll();
         QTest::keyClicks(w.Combo1, u"*.doc\t"_s);
         QCOMPARE(reads, 0);
-        // Enter builds, once: each file read in each of the two passes; the list keeps its items.
+        // Enter builds, once, whether the box or its editor takes it: each file read in each of
+        // the two passes; the list keeps its items.
+        QSignalSpy entered(w.Combo1, &platform::PatternBox::patternEntered);
         w.Combo1->setFocus();
         QTest::keyClick(w.Combo1, Qt::Key_Return);
-        QCOMPARE(w.List1->lines().join(u'|') + u" %1 %2"_s.arg(reads).arg(w.Combo1->count()), u"b     .doc  200 97-10-21 09:05:03 2 5"_s);
+        QTest::keyClick(w.Combo1->lineEdit(), Qt::Key_Enter);
+        QCOMPARE(w.List1->lines().join(u'|') + u" %1 %2 %3"_s.arg(reads).arg(w.Combo1->count()).arg(entered.count()),
+                 u"b     .doc  200 97-10-21 09:05:03 4 5 2"_s);
         // A pick from the list builds.
         w.Combo1->setCurrentIndex(3);
         emit w.Combo1->activated(3);
@@ -167,6 +176,41 @@ private slots:
         QCOMPARE(m->person.trace, QStringList{u"ディレクトリを開けません\n"_s + dir.path() + u"/漢\uFFFD/gone"_s});
         QCOMPARE(w.Dir1->path(), platform::pathFromNative(sub));
         QCOMPARE(std::system(("rm -r '" + sub + '\'').constData()), 0); // beyond QDir, which needs text
+    }
+
+    void diskThatStopsAnswering()
+    {
+        // A share that answers only when told to: the window waits without hanging, the controls
+        // take no keys meanwhile, the hourglass shows; past the limit the person is told, and
+        // the write that wakes up later replaces nothing.
+        frmVREL_FP &w = m->w;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"VREL_FILE_LIST.TXT"_s);
+        QString reason;
+        QVERIFY(platform::writeTextFile(path, "earlier", &reason));
+        QSemaphore share;
+        bool wrote = true;
+        QString seen;
+        w.Combo1->setFocus();
+        w.Combo1->setEditText(QString());
+        QTimer::singleShot(200, this, [&] {
+            QTest::keyClicks(w.Combo1, u"x"_s);
+            seen = w.Combo1->currentText() + (QApplication::overrideCursor() ? u"hourglass"_s : QString());
+        });
+        const auto write = [&](const std::atomic<bool> &abandoned) {
+            share.acquire();
+            QString reason;
+            wrote = platform::writeTextFile(path, "later", &reason, &abandoned);
+        };
+        QVERIFY(!platform::runOffWindow(&w, path, write, std::chrono::milliseconds(400)));
+        QCOMPARE(seen + m->person.trace.join(u'|'), u"hourglass"_s + platform::noAnswerText(path));
+        share.release();
+        QTRY_VERIFY(!platform::diskWorkLeftBehind());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(u' ') + QString::fromLatin1(fixtures::contents(path)) + QString::number(wrote),
+                 u"VREL_FILE_LIST.TXTearlier0"_s);
+        // Work that ends at once is waited for without a word.
+        QVERIFY(platform::runOffWindow(&w, path, [](const std::atomic<bool> &) {}, std::chrono::milliseconds(400)));
+        QCOMPARE(m->person.trace.size() + (QApplication::overrideCursor() ? 10 : 0), 1);
     }
 
     void wheelNeedsTheFocus()
