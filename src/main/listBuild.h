@@ -43,6 +43,8 @@ class FileTable
 public:
     qsizetype size() const { return qsizetype(m_files.size()); }
     QString line(qsizetype i) const;
+    // The file's name as listed, extension and all.
+    QString fileName(qsizetype i) const { return m_listed.name(i); }
     // Line i laid out at the end of `text`, with nothing made in passing: an export writes ten
     // thousand of them into one text.
     void appendLine(qsizetype i, QString &text) const;

@@ -23,11 +23,13 @@ void ExportFileList(frmVREL_FP &window)
     const QString question = format == ListFormat::Txt
                                  ? QStringLiteral("ファイルリストをVREL_FILE_LIST.TXTという名前で保存します")
                                  : QStringLiteral("ファイルリストをVREL_FILE_LIST.CSVという名前で保存します");
-    if (platform::messageBox(&window, question, platform::Buttons::OkCancel, platform::Icon::Question)
+    const ShownList shown = shownList(window);
+    const QString lost = lostCharactersLine(format, shown);
+    if (platform::messageBox(&window, lost.isEmpty() ? question : question + u'\n' + lost, platform::Buttons::OkCancel,
+                             platform::Icon::Question)
         != platform::Answer::Ok)
         return;
 
-    const ShownList shown = shownList(window);
     const QString path = QDir::toNativeSeparators(listFilePath(shown.directory, format));
     // The write goes to the listed directory, which may lie on a share that stops answering: the
     // window waits for it without hanging, and a write that outlives the wait never lands.

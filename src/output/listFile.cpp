@@ -63,4 +63,29 @@ QByteArray listFileBytes(ListFormat format, const ShownList &shown)
     return platform::toCp932(text);
 }
 
+QString lostCharactersLine(ListFormat format, const ShownList &shown)
+{
+    constexpr int kNamed = 3;
+    int names = 0;
+    QStringList named;
+    for (qsizetype i = 0; i < shown.count(); ++i) {
+        const QString name = shown.files->fileName(i);
+        if (!platform::hasCp932Form(name) && ++names <= kNamed)
+            named.append(name);
+    }
+    QStringList losing;
+    if (format == ListFormat::Txt && !platform::hasCp932Form(headerDirectory(shown)))
+        losing.append(QStringLiteral("ディレクトリ名"));
+    if (format == ListFormat::Txt && !platform::hasCp932Form(headerPattern(shown)))
+        losing.append(QStringLiteral("ファイルタイプ"));
+    if (names > 0)
+        losing.append(QStringLiteral("ファイル名%1件").arg(names));
+    if (losing.isEmpty())
+        return {};
+    QString line = losing.join(u'と') + QStringLiteral("の一部の文字は「?」として保存されます");
+    if (names > 0)
+        line += u'（' + named.join(u'、') + (names > kNamed ? QStringLiteral(" ほか") : QString()) + u'）';
+    return line;
+}
+
 } // namespace output

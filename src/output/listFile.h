@@ -21,4 +21,10 @@ QString listFilePath(const QString &directory, ListFormat format);
 // file name may hold one.
 QByteArray listFileBytes(ListFormat format, const ShownList &shown);
 
+// What the file would lose to "?", as one line for a person: which of the directory and the
+// pattern (TXT alone names them), and how many of the file names, the first three named, have
+// characters without a code page 932 form. Empty where nothing is lost. The export's question
+// shows it as its second line.
+QString lostCharactersLine(ListFormat format, const ShownList &shown);
+
 } // namespace output

@@ -22,8 +22,7 @@ const QString &rule()
 QStringList header(const ShownList &shown)
 {
     return {QStringLiteral("VREL's file print "), rule(),
-            QStringLiteral("Directory : ") + platform::displayName(platform::listingDirectory(shown.directory)),
-            QStringLiteral("File Type : ") + platform::displayName(shown.pattern), rule()};
+            QStringLiteral("Directory : ") + headerDirectory(shown), QStringLiteral("File Type : ") + headerPattern(shown), rule()};
 }
 
 QString totalLine(const ShownList &shown)
@@ -37,6 +36,16 @@ ShownList shownList(const frmVREL_FP &window)
 {
     return {window.Dir1->path(), window.Combo1->currentText(), Module1::gFiles, Module1::gTotalBytes,
             Module1::gNameWidth, Module1::gExtWidth, Module1::gSizeWidth};
+}
+
+QString headerDirectory(const ShownList &shown)
+{
+    return platform::displayName(platform::listingDirectory(shown.directory));
+}
+
+QString headerPattern(const ShownList &shown)
+{
+    return platform::displayName(shown.pattern);
 }
 
 QStringList listingLines(const ShownList &shown)

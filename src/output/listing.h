@@ -30,6 +30,10 @@ struct ShownList
 
 ShownList shownList(const frmVREL_FP &window);
 
+// The directory and the pattern as the header names them.
+QString headerDirectory(const ShownList &shown);
+QString headerPattern(const ShownList &shown);
+
 QStringList listingLines(const ShownList &shown);
 // The same listing as one text, each line ended by CR LF.
 QString listingText(const ShownList &shown);

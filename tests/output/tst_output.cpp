@@ -39,8 +39,11 @@ private slots:
         w.Option2->setChecked(true);
         w.Command2->click();
         w.Command2->click();
-        const QString askTxt = u"ファイルリストをVREL_FILE_LIST.TXTという名前で保存します"_s;
-        const QString askCsv = u"ファイルリストをVREL_FILE_LIST.CSVという名前で保存します"_s;
+        // The directory's U+FFFD and the hangul have no code page 932 form; the CSV file has no
+        // directory line to lose one.
+        const QString lost = u"ファイル名1件の一部の文字は「?」として保存されます（한.txt）"_s;
+        const QString askTxt = u"ファイルリストをVREL_FILE_LIST.TXTという名前で保存します\nディレクトリ名と"_s + lost;
+        const QString askCsv = u"ファイルリストをVREL_FILE_LIST.CSVという名前で保存します\n"_s + lost;
         const QString saved = u"ファイルリストを保存しました。"_s;
         QCOMPARE(m->person.trace, (QStringList{u"対象ファイルがありません"_s, askTxt, askTxt, saved, askCsv, saved, askCsv, saved}));
         const QList<platform::Message> &boxes = m->person.boxes;
@@ -62,6 +65,34 @@ private slots:
         // "Total(100)" and "50,000" fill 16 cells exactly, and overrun 15: no gap either way.
         QCOMPARE(output::listingTotalLine(100, 50000, 16) + output::listingTotalLine(100, 50000, 15), u"Total(100)50,000Total(100)50,000"_s);
         QCOMPARE(std::system(("rm -r '" + native + '\'').constData()), 0); // beyond QDir, which needs text
+    }
+
+    void exportTellsWhatIsLost_data()
+    {
+        QTest::addColumn<bool>("csv");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("question");
+        const QString txt = u"ファイルリストをVREL_FILE_LIST.TXTという名前で保存します"_s;
+        const QString csv = u"ファイルリストをVREL_FILE_LIST.CSVという名前で保存します"_s;
+        const QString names = u"ファイル名4件の一部の文字は「?」として保存されます（a¥.txt、b‾.txt、c한.txt ほか）"_s;
+        QTest::newRow("nothing lost") << false << u"〜*"_s << txt;
+        QTest::newRow("pattern and four names, three named") << false << u"*.txt;é*"_s << txt + u"\nファイルタイプと"_s + names;
+        QTest::newRow("CSV, which has no pattern line") << true << u"*.txt;é*"_s << csv + u'\n' + names;
+    }
+    void exportTellsWhatIsLost()
+    {
+        QFETCH(bool, csv);
+        QFETCH(QString, pattern);
+        QFETCH(QString, question);
+        frmVREL_FP &w = m->w;
+        QTemporaryDir dir;
+        for (const char *name : {"a¥.txt", "b‾.txt", "c한.txt", "dé.txt", "〜¢£¬−‖—.txt"})
+            fixtures::makeFile(dir.path(), name);
+        m->list(dir.path(), pattern);
+        (csv ? w.Option2 : w.Option1)->setChecked(true);
+        m->person.answers = {Answer::Cancel};
+        w.Command2->click();
+        QCOMPARE(m->person.trace, QStringList{question});
     }
 
     void exportFaultKeepsTheEarlierFile_data()

@@ -11,6 +11,38 @@
 
 namespace platform {
 
+namespace {
+
+// The characters whose form is this program's own rather than either system converter's, so
+// that a file reads the same whichever system wrote it. The JIS X 0208 characters that
+// Microsoft's table maps to other code points take the code of the same JIS character (U+301C
+// reads back as U+FF5E, the same wave dash to a person). The yen sign and the overline have no
+// form: as 0x5C and 0x7E, glibc's choice, they would read back as "\" and "~". Nor have the
+// characters of the single bytes that Microsoft's table leaves undefined and Windows alone
+// converts.
+struct OwnForm
+{
+    char16_t character;
+    const char *bytes;
+};
+constexpr OwnForm kOwnForms[] = {
+    {u'\u0080', "?"},        {u'\u00A2', "\x81\x91"}, {u'\u00A3', "\x81\x92"}, {u'\u00A5', "?"},
+    {u'\u00AC', "\x81\xCA"}, {u'\u2014', "\x81\x5C"}, {u'\u2016', "\x81\x61"}, {u'\u203E', "?"},
+    {u'\u2212', "\x81\x7C"}, {u'\u301C', "\x81\x60"}, {u'\uF8F0', "?"},        {u'\uF8F1', "?"},
+    {u'\uF8F2', "?"},        {u'\uF8F3', "?"},
+};
+
+const char *ownForm(char16_t c)
+{
+    // Kana, kanji and nearly all else past them pass at the first comparison.
+    if (c > u'\u301C' && (c < u'\uF8F0' || c > u'\uF8F3'))
+        return nullptr;
+    const auto own = std::find_if(std::begin(kOwnForms), std::end(kOwnForms), [c](const OwnForm &f) { return f.character == c; });
+    return own == std::end(kOwnForms) ? nullptr : own->bytes;
+}
+
+} // namespace
+
 #ifdef Q_OS_WIN
 
 QByteArray toCp932(QStringView text)
@@ -22,6 +54,10 @@ QByteArray toCp932(QStringView text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i].unicode() < 0x80) {
             out.append(char(text[i].unicode()));
+            continue;
+        }
+        if (const char *own = ownForm(text[i].unicode())) {
+            out.append(own);
             continue;
         }
         const int units = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
@@ -49,9 +85,12 @@ QString fromCp932(QByteArrayView bytes)
         const auto lead = uchar(bytes[i]);
         const int length = IsDBCSLeadByteEx(932, lead) && i + 1 < bytes.size() ? 2 : 1;
         wchar_t wide = 0;
+        // The single bytes that Microsoft's table leaves undefined are read as no character, as
+        // glibc reads them, though Windows would give each a character of its own.
+        const bool undefined = lead == 0x80 || lead == 0xA0 || lead >= 0xFD;
         if (lead < 0x80) {
             out.append(QLatin1Char(char(lead)));
-        } else if (MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data() + i, length, &wide, 1) == 1) {
+        } else if (!undefined && MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data() + i, length, &wide, 1) == 1) {
             out.append(QChar(char16_t(wide)));
             i += length - 1;
         } else {
@@ -151,7 +190,7 @@ QByteArray toCp932(QStringView text)
                 *dst++ = char(text[i].unicode());
         }
         qsizetype end = i;
-        while (end < n && text[end].unicode() >= 0x80)
+        while (end < n && text[end].unicode() >= 0x80 && !ownForm(text[end].unicode()))
             ++end;
         while (i < end) {
             const char *in = reinterpret_cast<const char *>(text.utf16() + i);
@@ -166,6 +205,9 @@ QByteArray toCp932(QStringView text)
             i += (text[i].isHighSurrogate() && i + 1 < end && text[i + 1].isLowSurrogate()) ? 2 : 1;
             out.append('?');
         }
+        // The run ended at a character of the program's own.
+        if (i < n && text[i].unicode() >= 0x80)
+            out.append(ownForm(text[i++].unicode()));
     }
     return out;
 }
@@ -192,6 +234,15 @@ QString fromCp932(QByteArrayView bytes)
 }
 
 #endif
+
+bool hasCp932Form(QStringView text)
+{
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return true;
+    // No byte of a two-byte code is "?" (0x3F), so every "?" beyond the text's own stands for a
+    // character without a form.
+    return toCp932(text).count('?') == text.count(u'?');
+}
 
 int displayCells(QStringView text)
 {

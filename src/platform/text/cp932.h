@@ -9,6 +9,9 @@ namespace platform {
 // A character that has no code page 932 form becomes "?", as the Windows ANSI conversion does.
 QByteArray toCp932(QStringView text);
 
+// Whether every character of `text` has a code page 932 form, so that none becomes "?".
+bool hasCp932Form(QStringView text);
+
 // Bytes that are not valid code page 932 become U+FFFD; no line is ever lost to them.
 QString fromCp932(QByteArrayView bytes);
 
