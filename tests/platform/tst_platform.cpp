@@ -58,6 +58,23 @@ private slots:
         QVERIFY(!platform::listFiles(dir.filePath(u"gone"_s), pattern));
     }
 
+    void cutShortReadListsNothing()
+    {
+        // Every entry read, then the disk fails where the end should be.
+        QTemporaryDir dir;
+        fixtures::makeFile(dir.path(), "a.txt");
+        QVERIFY(QDir(dir.path()).mkdir(u"sub"_s));
+        const auto failing = [](DIR *d) -> dirent * {
+            dirent *e = ::readdir(d);
+            errno = e ? errno : EIO;
+            return e;
+        };
+        const platform::DirectoryReader kept = platform::setDirectoryReader(failing);
+        const bool listed = platform::listFiles(dir.path(), u"*.*"_s) || platform::listSubdirectories(dir.path());
+        platform::setDirectoryReader(kept);
+        QVERIFY(!listed);
+    }
+
     void rootRule()
     {
         // A file of a root directory has one separator before its name; a root names itself in a
