@@ -1,4 +1,5 @@
 #include "platform/files/paths.h"
+#include "platform/process/singleCopy.h"
 #include "support.h"
 
 class TestPlatform : public QObject
@@ -73,6 +74,16 @@ private slots:
         const bool listed = platform::listFiles(dir.path(), u"*.*"_s) || platform::listSubdirectories(dir.path());
         platform::setDirectoryReader(kept);
         QVERIFY(!listed);
+    }
+
+    void singleCopyLock()
+    {
+        // Where no lock can be made at all (under a plain file), that is not another copy.
+        using Claim = platform::SingleCopyLock::Claim;
+        QTemporaryDir dir;
+        fixtures::makeFile(dir.path(), "file");
+        platform::SingleCopyLock first(dir.path()), second(dir.path()), nowhere(dir.filePath(u"file"_s));
+        QCOMPARE(QList({first.acquire(), second.acquire(), nowhere.acquire()}), QList({Claim::Taken, Claim::HeldByAnotherCopy, Claim::Unavailable}));
     }
 
     void rootRule()
