@@ -24,10 +24,18 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("jp.vrel.FilePrint"));
     platform::installJapaneseTranslation(app);
 
-    // A second copy leaves at once, silently; the first one is not disturbed.
+    // A second copy leaves at once, silently; the first one is not disturbed. A lock that cannot
+    // be had at all keeps nobody out: one copy too many is better than none.
     platform::SingleCopyLock lock;
-    if (!lock.acquire())
+    switch (lock.acquire()) {
+    case platform::SingleCopyLock::Claim::HeldByAnotherCopy:
         return 0;
+    case platform::SingleCopyLock::Claim::Unavailable:
+        std::fputs(QStringLiteral("二重起動を確かめられないまま起動します: %1\n").arg(lock.errorString()).toLocal8Bit().constData(), stderr);
+        break;
+    case platform::SingleCopyLock::Claim::Taken:
+        break;
+    }
 
     frmVREL_FP window;
     readme::attachReadme(window);

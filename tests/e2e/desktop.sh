@@ -130,4 +130,13 @@ took=$((($(date +%s%N) - began) / 1000000))
 [ "$took" -le 1000 ] || fail "the window took $took ms with a silent print server"
 keys "$main" Return ctrl+p && box "printing to a silent server" Return
 keys "$main" ctrl+v && box "Ctrl+V after the silent server" Return
+
+# A lock that cannot be had (a directory in its place) keeps nobody out: the program says so on
+# standard error and opens its window all the same.
+kill "$pid" && wait "$pid" 2>/dev/null || true
+for _ in $(seq 50); do xdotool search --onlyvisible --name "^VREL's File Print\$" >/dev/null 2>&1 || break; sleep 0.1; done
+mkdir -m 700 "$work/locked" && mkdir "$work/locked/vrel-fileprint.lock"
+XDG_RUNTIME_DIR=$work/locked "$program" 2>"$work/stderr" &
+window "^VREL's File Print\$" >/dev/null || fail "an unusable lock: no window"
+grep -q "$work/locked/vrel-fileprint.lock" "$work/stderr" || fail "an unusable lock was not reported: $(cat "$work/stderr")"
 echo "ok - package, window, keyboard, list file, print server: as a person meets them"

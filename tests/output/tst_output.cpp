@@ -5,6 +5,20 @@
 
 using platform::Answer;
 
+// Each entry of `dir` whose name begins with `name`, as lstat sees it: its name, kind and mode
+// bits, and a plain file's bytes.
+static QString entries(const QString &dir, const QString &name)
+{
+    QString found;
+    for (const QString &entry : QDir(dir).entryList({name + u'*'}, QDir::AllEntries | QDir::Hidden | QDir::System)) {
+        struct stat st {};
+        const QString path = dir + u'/' + entry;
+        ::lstat(QFile::encodeName(path).constData(), &st);
+        found += u"%1 %2 "_s.arg(entry).arg(st.st_mode, 0, 8) + (S_ISREG(st.st_mode) ? QString::fromLatin1(fixtures::contents(path)) : QString());
+    }
+    return found;
+}
+
 class TestOutput : public QObject
 {
     Q_OBJECT
@@ -95,21 +109,36 @@ private slots:
         QCOMPARE(m->person.trace, QStringList{question});
     }
 
-    void exportFaultKeepsTheEarlierFile_data()
+    void exportOverWhatIsThere_data()
     {
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("full") << u"ディスクの空き領域が足りません"_s;
-        QTest::newRow("read-only, CSV") << u"書き込みのできないディスクです"_s;
-        QTest::newRow("gone") << u"ディレクトリが見つかりません"_s;
+        QTest::addColumn<QString>("prepare"); // run in the listed directory over the earlier file F
+        QTest::addColumn<QString>("reason");  // why nothing was written; none where the list file was
+        QTest::addColumn<QString>("mode");    // of the list file written, under the umask 077
+        const QString directory = u"同じ名前のディレクトリがあります"_s;
+        QTest::newRow("full") << QString() << u"ディスクの空き領域が足りません"_s << QString();
+        QTest::newRow("read-only, CSV") << QString() << u"書き込みのできないディスクです"_s << QString();
+        QTest::newRow("gone") << u"cd .. && rm -r d"_s << u"ディレクトリが見つかりません"_s << QString();
+        QTest::newRow("directory") << u"rm $F && mkdir $F"_s << directory << QString();
+        QTest::newRow("link to a directory, CSV") << u"rm $F && ln -s .. $F"_s << directory << QString();
+        QTest::newRow("FIFO") << u"rm $F && mkfifo $F"_s << u"同じ名前の通常のファイルでないものがあります"_s << QString();
+        // Only a plain file's read and write bits carry over; a link gives a new file's mode.
+        QTest::newRow("0640 file") << u"chmod 640 $F"_s << QString() << u"100640"_s;
+        QTest::newRow("link to a 04755 file") << u"mv $F ../program && chmod 4755 ../program && ln -s ../program $F"_s << QString() << u"100600"_s;
     }
-    void exportFaultKeepsTheEarlierFile()
+    void exportOverWhatIsThere()
     {
+        QFETCH(QString, prepare);
         QFETCH(QString, reason);
+        QFETCH(QString, mode);
         const QString fault = QString::fromLatin1(QTest::currentDataTag());
         frmVREL_FP &w = m->w;
+        const struct Umask { mode_t kept = ::umask(077); ~Umask() { ::umask(kept); } } umask;
         QTemporaryDir root;
-        Tmpfs disk(root.path());
-        VREL_SKIP_WITHOUT(disk);
+        std::optional<Tmpfs> disk;
+        if (prepare.isEmpty()) {
+            disk.emplace(root.path());
+            VREL_FAIL_WITHOUT(*disk);
+        }
         const QString dir = root.filePath(u"d"_s);
         QVERIFY(QDir().mkpath(dir));
         fixtures::makeFile(dir, "a.txt", 100);
@@ -122,15 +151,21 @@ private slots:
         const QByteArray earlier = fixtures::contents(dir + u'/' + name);
         // A longer list this time, so that any of it written over the earlier file would show.
         m->list(dir);
-        QVERIFY(fault == u"full" ? disk.fill() : csv ? disk.makeReadOnly() : QDir(dir).removeRecursively());
+        const QString shell = u"cd '"_s + dir + u"' && F="_s + name + u" && "_s + prepare;
+        QVERIFY(fault == u"full" ? disk->fill() : fault.startsWith(u"read-only") ? disk->makeReadOnly() : std::system(shell.toUtf8().constData()) == 0);
+        const QString before = entries(dir, name);
         m->person.trace.clear();
         w.Command2->click();
-        QCOMPARE(m->person.trace.value(1), u"ファイルリストを保存できませんでした\n"_s + dir + u'/' + name + u'\n' + reason);
-        QCOMPARE(m->person.boxes.last().icon, platform::Icon::Exclamation);
+        QCOMPARE(m->person.trace.value(1), reason.isEmpty() ? u"ファイルリストを保存しました。"_s : u"ファイルリストを保存できませんでした\n"_s + dir + u'/' + name + u'\n' + reason);
         QCOMPARE(w.List1->count(), 3); // the list as it was shown, the earlier list file in it
-        // No temporary file left behind, and the earlier file as it was.
-        QCOMPARE(QDir(dir).entryList({name + u'*'}, QDir::Files | QDir::Hidden).join(u' ') + QString::fromLatin1(fixtures::contents(dir + u'/' + name)),
-                 fault == u"gone" ? u"(missing)"_s : name + QString::fromLatin1(earlier));
+        if (reason.isEmpty()) {
+            QCOMPARE(entries(dir, name).section(u' ', 0, 4), name + u' ' + mode + u" VREL's file print"_s);
+            QCOMPARE(entries(root.path(), u"program"_s), fault.startsWith(u"link") ? u"program 104755 "_s + QString::fromLatin1(earlier) : QString());
+        } else {
+            // Nothing written, no temporary file left behind.
+            QCOMPARE(m->person.boxes.last().icon, platform::Icon::Exclamation);
+            QCOMPARE(entries(dir, name), before);
+        }
     }
 
     void printing()

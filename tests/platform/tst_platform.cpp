@@ -1,4 +1,5 @@
 #include "platform/files/paths.h"
+#include "platform/process/singleCopy.h"
 #include "support.h"
 
 class TestPlatform : public QObject
@@ -64,6 +65,33 @@ private slots:
         QCOMPARE(names, listed);
         QCOMPARE(*platform::listSubdirectories(dir.path()), QStringList{u"sub.txt"_s});
         QVERIFY(!platform::listFiles(dir.filePath(u"gone"_s), pattern));
+    }
+
+    void cutShortReadListsNothing()
+    {
+        // Every entry read, then the disk fails where the end should be.
+        QTemporaryDir dir;
+        fixtures::makeFile(dir.path(), "a.txt");
+        QVERIFY(QDir(dir.path()).mkdir(u"sub"_s));
+        const auto failing = [](DIR *d) -> dirent * {
+            dirent *e = ::readdir(d);
+            errno = e ? errno : EIO;
+            return e;
+        };
+        const platform::DirectoryReader kept = platform::setDirectoryReader(failing);
+        const bool listed = platform::listFiles(dir.path(), u"*.*"_s) || platform::listSubdirectories(dir.path());
+        platform::setDirectoryReader(kept);
+        QVERIFY(!listed);
+    }
+
+    void singleCopyLock()
+    {
+        // Where no lock can be made at all (under a plain file), that is not another copy.
+        using Claim = platform::SingleCopyLock::Claim;
+        QTemporaryDir dir;
+        fixtures::makeFile(dir.path(), "file");
+        platform::SingleCopyLock first(dir.path()), second(dir.path()), nowhere(dir.filePath(u"file"_s));
+        QCOMPARE(QList({first.acquire(), second.acquire(), nowhere.acquire()}), QList({Claim::Taken, Claim::HeldByAnotherCopy, Claim::Unavailable}));
     }
 
     void rootRule()

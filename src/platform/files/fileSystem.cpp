@@ -5,7 +5,9 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 #ifndef Q_OS_WIN
@@ -301,6 +303,8 @@ struct DirCloser
 
 enum class Kind { File, Directory, Other };
 
+DirectoryReader readEntry = ::readdir;
+
 template<typename Visit>
 bool forEachEntry(const QString &directory, Visit visit)
 {
@@ -309,7 +313,8 @@ bool forEachEntry(const QString &directory, Visit visit)
     if (!dir)
         return false;
     const QByteArray prefix = dirPath.endsWith('/') ? dirPath : dirPath + '/';
-    while (const dirent *e = readdir(dir.get())) {
+    // Only errno tells an error from the end of the directory.
+    for (errno = 0; const dirent *e = readEntry(dir.get()); errno = 0) {
         if (e->d_name[0] == '.')
             continue;
         const QByteArray name(e->d_name);
@@ -327,10 +332,15 @@ bool forEachEntry(const QString &directory, Visit visit)
         }
         visit(name, kind);
     }
-    return true;
+    return errno == 0;
 }
 
 } // namespace
+
+DirectoryReader setDirectoryReader(DirectoryReader reader)
+{
+    return std::exchange(readEntry, reader);
+}
 
 OpenDirectory::OpenDirectory(const QByteArray &nativePath)
     : m_path(nativePath), m_fd(open(nativePath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC))

@@ -8,6 +8,10 @@
 
 #include <optional>
 
+#ifndef Q_OS_WIN
+#include <dirent.h>
+#endif
+
 namespace platform {
 
 // The files of one listing, in order. All native names are kept in one run of bytes, and the
@@ -85,6 +89,14 @@ std::optional<ListedFiles> listFiles(const QString &directory, const QString &pa
 
 // The visible subdirectories of `directory`, by name; nothing when it cannot be read.
 std::optional<QStringList> listSubdirectories(const QString &directory);
+
+#ifndef Q_OS_WIN
+// A fault-injection seam: the call that reads a directory's next entry, readdir(3) unless a test
+// puts one in its place that fails as a disk can (a null entry with errno set). A read cut short
+// so lists nothing rather than part of the directory. Returns the reader it replaces.
+using DirectoryReader = dirent *(*)(DIR *);
+DirectoryReader setDirectoryReader(DirectoryReader reader);
+#endif
 
 // A name, path or pattern as one line of a list or a file: control characters would break the
 // line or reorder what it shows, so each shows as "?"; a byte that is no valid text as U+FFFD.

@@ -13,17 +13,22 @@ namespace platform {
 class SingleCopyLock
 {
 public:
-    // `directory` empty: the user's runtime directory (or the temporary one).
+    enum class Claim { Taken, HeldByAnotherCopy, Unavailable };
+
+    // `directory` empty: the user's runtime directory, or where there is none a lock of the
+    // user's own in the temporary one.
     explicit SingleCopyLock(const QString &directory = QString());
     ~SingleCopyLock();
     SingleCopyLock(const SingleCopyLock &) = delete;
     SingleCopyLock &operator=(const SingleCopyLock &) = delete;
 
-    // False when another copy is running.
-    bool acquire();
+    Claim acquire();
+    // Why the lock is unavailable, naming its file.
+    QString errorString() const { return m_error; }
 
 private:
     QString m_path;
+    QString m_error;
 #ifdef Q_OS_WIN
     std::unique_ptr<QLockFile> m_lock;
 #else

@@ -9,8 +9,12 @@
 #include <cerrno>
 
 #ifdef Q_OS_WIN
+#include <QFileInfo>
 #include <QSaveFile>
 #else
+#include <QRandomGenerator>
+
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -41,18 +45,43 @@ QString TextFileReader::readLine()
     return fromCp932(bytes);
 }
 
+namespace {
+
+// What stands under the list file's name and is no plain file is the person's, not ours to
+// replace; a link counts as what it points to.
+QString refusalText(bool directory)
+{
+    return directory ? QStringLiteral("同じ名前のディレクトリがあります")
+                     : QStringLiteral("同じ名前の通常のファイルでないものがあります");
+}
+
+} // namespace
+
 #ifdef Q_OS_WIN
 
 bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason, const std::atomic<bool> *abandoned)
 {
+    // QSaveFile writes through a link into the file it points to, and the link stays: a link
+    // here is one the person made on purpose, and a mode carries no rights to lose or gain.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile()) {
+        *reason = refusalText(existing.isDir());
+        return false;
+    }
     QSaveFile file(path);
     // Writing straight into the old file would lose it on the first failure.
     file.setDirectWriteFallback(false);
     // The explicit flush matters: a write that failed while still buffered (a full disk) shows
     // only there, and commit() would not see it.
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
-        && !(abandoned && *abandoned) && file.commit())
-        return true;
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()) {
+        if (abandoned && abandoned->load()) {
+            file.cancelWriting();
+            reason->clear();
+            return false;
+        }
+        if (file.commit())
+            return true;
+    }
     *reason = file.errorString();
     file.cancelWriting();
     return false;
@@ -88,6 +117,30 @@ QString reasonText(int error)
     }
 }
 
+// A new file beside `target`, made with the mode the kernel gives any new file (0666 less the
+// umask, or what the directory's default ACL says): asking for the umask means setting it, no
+// call to make while other threads may be creating files.
+int createTemporary(const QByteArray &target, QByteArray *name)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        *name = target + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+        const int fd = ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// Why the thing that stands at `target` may not be replaced; empty when it may. A link is
+// replaced itself and what it points to stays as it was; a broken one is as good as nothing.
+QString refusal(const QByteArray &target, const struct stat &existing)
+{
+    struct stat shown = existing;
+    if (S_ISLNK(existing.st_mode) && ::stat(target.constData(), &shown) != 0)
+        return QString();
+    return S_ISREG(shown.st_mode) ? QString() : refusalText(S_ISDIR(shown.st_mode));
+}
+
 } // namespace
 
 bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason, const std::atomic<bool> *abandoned)
@@ -96,18 +149,25 @@ bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason
     // then an earlier file stays as it was. Written by hand rather than through QSaveFile, to
     // know which step failed and why.
     const QByteArray target = nativePath(path);
-    QByteArray temporary = target + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
+    struct stat existing {};
+    const bool exists = ::lstat(target.constData(), &existing) == 0;
+    if (!exists && errno != ENOENT) {
+        *reason = reasonText(errno);
+        return false;
+    }
+    if (const QString refused = exists ? refusal(target, existing) : QString(); !refused.isEmpty()) {
+        *reason = refused;
+        return false;
+    }
+    QByteArray temporary;
+    const int fd = createTemporary(target, &temporary);
     if (fd < 0) {
         *reason = reasonText(errno);
         return false;
     }
-    // The mode a new file would get, or the one the file it replaces has.
-    struct stat existing {};
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    const mode_t mode = ::stat(target.constData(), &existing) == 0 ? existing.st_mode & 07777 : 0666 & ~mask;
-    int error = ::fchmod(fd, mode) == 0 ? 0 : errno;
+    // A list file is never a program: of the file it replaces only the read and write bits carry
+    // over, and only from a plain file, not from whatever a link points to.
+    int error = exists && S_ISREG(existing.st_mode) && ::fchmod(fd, existing.st_mode & 0666) != 0 ? errno : 0;
     for (qsizetype done = 0; !error && done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
         if (n < 0 && errno != EINTR)
@@ -118,13 +178,17 @@ bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason
         error = errno;
     if (::close(fd) != 0 && !error)
         error = errno;
-    const bool givenUp = !error && abandoned && *abandoned;
-    if (!error && !givenUp && ::rename(temporary.constData(), target.constData()) != 0)
+    if (!error && abandoned && abandoned->load()) {
+        ::unlink(temporary.constData());
+        reason->clear();
+        return false;
+    }
+    if (!error && ::rename(temporary.constData(), target.constData()) != 0)
         error = errno;
-    if (!error && !givenUp)
+    if (!error)
         return true;
     ::unlink(temporary.constData());
-    *reason = givenUp ? QString() : reasonText(error);
+    *reason = reasonText(error);
     return false;
 }
 

@@ -28,9 +28,10 @@ private:
 
 // Writes `bytes` into `path`, replacing the file of that name only once every byte has reached
 // the disk: until then an earlier file stays as it was, and a failed write leaves no temporary
-// file behind. On failure returns false with the reason, in Japanese where a person can act on it.
-// Once `abandoned` is set, by the time the bytes are on the disk, the file is left as it was and
-// the reason is empty: whoever waited for the write has given up on it.
+// file behind. A directory or anything else that is no plain file of that name is refused. On
+// failure returns false with the reason, in Japanese where a person can act on it. A write found
+// `abandoned` once its bytes are on the disk replaces nothing and returns false with no reason:
+// whoever gave up on it has said so already.
 bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason,
                    const std::atomic<bool> *abandoned = nullptr);
 
