@@ -95,8 +95,12 @@ std::optional<Refused> print(const Request &request, const output::ShownList &sh
     dialog.printLines([&shown]() -> std::optional<QStringList> { return output::listingLines(shown); }, output::kPrintIndent);
     if (!unattended.told.isEmpty()) {
         // The procedure's own words, then why: by itself it only says that it stopped.
-        std::rotate(unattended.told.begin(), unattended.told.end() - 1, unattended.told.end());
-        return Refused{NotPrinted, unattended.told.join(u'\n')};
+        QStringList said = unattended.told;
+        std::rotate(said.begin(), said.end() - 1, said.end());
+        if (said.size() == 1 && request.output == Request::Output::Printer)
+            said.append(platform::printServerRefusal());
+        said.removeAll(QString());
+        return Refused{NotPrinted, said.join(u'\n')};
     }
     if (request.output != Request::Output::Pdf)
         return std::nullopt;

@@ -115,6 +115,15 @@ keys "$main" shift+Tab shift+Tab shift+Tab Return
 keys "$(window '^印刷$')" Return
 jobs_in 300 1 || fail "the list did not reach the printer"
 pdftotext -layout "$work"/cups/jobs/*.pdf - | words | diff - <(words <VREL_FILE_LIST.TXT) || fail "the printed list is not the list file"
+# From a script, with no display, the same list reaches the same queue; a queue that refuses
+# it is said so, with the print server's reason.
+mv VREL_FILE_LIST.TXT "$work/list.txt" && rm "$work"/cups/jobs/*.pdf
+env -u DISPLAY "$program" --print . && jobs_in 300 1 || fail "the list printed from a script did not reach the printer"
+pdftotext -layout "$work"/cups/jobs/*.pdf - | words | diff - <(words <"$work/list.txt") || fail "the list printed from a script is not the list file"
+cupsreject capture
+code=0 && env -u DISPLAY "$program" --print . 2>"$work/refused" || code=$?
+[ "$code" = 8 ] && grep -q $'^印刷処理を中断します: .*not accepting jobs' "$work/refused" || fail "a queue that refused: exit $code, $(cat "$work/refused")"
+cupsaccept capture
 
 # The listed directory goes away: Enter in the pattern box says so.
 cd "$work" && rm -rf "$work/files"
