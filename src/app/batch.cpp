@@ -14,7 +14,9 @@
 #include "platform/window/messageBox.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
@@ -100,15 +102,15 @@ std::optional<Refused> print(const Request &request, const output::ShownList &sh
         if (said.size() == 1 && request.output == Request::Output::Printer)
             said.append(platform::printServerRefusal());
         said.removeAll(QString());
-        return Refused{NotPrinted, said.join(u'\n')};
+        return Refused{ExitCode::NotPrinted, said.join(u'\n')};
     }
     if (request.output != Request::Output::Pdf)
         return std::nullopt;
     QFile made(unattended.pdfPath());
     QString reason;
-    const QString target = platform::directoryListPath(request.pdfFile);
+    const QString target = QDir::toNativeSeparators(QFileInfo(request.pdfFile).absoluteFilePath());
     if (!made.open(QIODevice::ReadOnly) || !platform::writeTextFile(target, made.readAll(), &reason))
-        return Refused{NotSaved, QStringLiteral("PDFファイルを保存できませんでした\n") + target + u'\n' + reason};
+        return Refused{ExitCode::NotSaved, QStringLiteral("PDFファイルを保存できませんでした\n") + target + u'\n' + reason};
     std::fputs((target + u'\n').toLocal8Bit().constData(), stdout);
     return std::nullopt;
 }
@@ -119,18 +121,18 @@ std::optional<Refused> listAndOutput(const Request &request)
     const QString directory = platform::directoryListPath(request.folder);
     const std::optional<platform::ListedFiles> files = platform::listFiles(directory, request.pattern);
     if (!files)
-        return Refused{CannotOpenDirectory, platform::DirListBox::cannotOpenText(directory)};
+        return Refused{ExitCode::CannotOpenDirectory, platform::DirListBox::cannotOpenText(directory)};
     if (files->size() > listing::kFileLimit)
-        return Refused{TooManyFiles, listing::tooManyFilesText(listing::kFileLimit)};
+        return Refused{ExitCode::TooManyFiles, listing::tooManyFilesText(listing::kFileLimit)};
     if (listing::isBlankPattern(request.pattern))
-        return Refused{NoPattern, listing::noPatternText()};
+        return Refused{ExitCode::NoPattern, listing::noPatternText()};
     auto built = listing::buildFileList(directory, *files);
     if (const auto *unreadable = std::get_if<listing::UnreadableFile>(&built))
-        return Refused{UnreadableFile, listing::unreadableFileText(unreadable->path)};
+        return Refused{ExitCode::UnreadableFile, listing::unreadableFileText(unreadable->path)};
     auto table = std::make_shared<const listing::FileTable>(std::get<listing::FileTable>(std::move(built)));
     const bool printing = request.output == Request::Output::Pdf || request.output == Request::Output::Printer;
     if (table->size() < 1)
-        return Refused{NoFiles, printing ? output::nothingToPrintText() : output::nothingToExportText()};
+        return Refused{ExitCode::NoFiles, printing ? output::nothingToPrintText() : output::nothingToExportText()};
     listing::storeInModule1(table);
     const output::ShownList shown{directory, request.pattern, table, table->totalBytes, table->nameWidth, table->extWidth,
                                   table->sizeWidth};
@@ -140,7 +142,7 @@ std::optional<Refused> listAndOutput(const Request &request)
     const auto format = request.output == Request::Output::Csv ? output::ListFormat::Csv : output::ListFormat::Txt;
     const output::SavedListFile saved = output::saveListFile(format, shown);
     if (!saved.failure.isEmpty())
-        return Refused{NotSaved, saved.failure};
+        return Refused{ExitCode::NotSaved, saved.failure};
     std::fputs((saved.path + u'\n').toLocal8Bit().constData(), stdout);
     return std::nullopt;
 }
@@ -163,5 +165,5 @@ int runBatch(int argc, char *argv[], const Request &request)
         tellOnStandardError(refused->text);
         return refused->exitCode;
     }
-    return Done;
+    return ExitCode::Done;
 }

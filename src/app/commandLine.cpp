@@ -92,15 +92,15 @@ std::variant<int, Request> readCommandLine(int argc, char *argv[])
     }
     if (!error.isEmpty()) {
         print(stderr, error + QStringLiteral("\n\n") + parser.helpText());
-        return WrongCommandLine;
+        return ExitCode::WrongCommandLine;
     }
     if (parser.isSet(help)) {
         print(stdout, parser.helpText());
-        return Done;
+        return ExitCode::Done;
     }
     if (parser.isSet(version)) {
         print(stdout, QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n');
-        return Done;
+        return ExitCode::Done;
     }
     // A file manager hands over every folder chosen; the first is the one listed.
     if (!parser.positionalArguments().isEmpty())
@@ -119,10 +119,10 @@ void tellOnStandardError(const QString &text)
 int handToRunningCopy(const Request &request)
 {
     if (request.folder.isEmpty())
-        return Done;
+        return ExitCode::Done;
     using namespace std::chrono_literals;
     if (platform::handFolderOver(request.folder, request.pattern, 1s))
-        return Done;
+        return ExitCode::Done;
     tellOnStandardError(QStringLiteral("起動中の vrel-fileprint が1秒以内に応答しませんでした。"));
-    return NoAnswer;
+    return ExitCode::NoAnswer;
 }

@@ -17,7 +17,8 @@ struct Request
 };
 
 // How a start from a script ended; --help lists them.
-enum ExitCode {
+namespace ExitCode {
+enum : int {
     Done = 0,
     WrongCommandLine = 1,
     CannotOpenDirectory = 2,
@@ -29,6 +30,7 @@ enum ExitCode {
     NotPrinted = 8,
     NoAnswer = 9,
 };
+} // namespace ExitCode
 
 // Answers --help and --version, and refuses what the program does not take, before any window
 // exists: no display, no print server and no single-copy lock are needed for them. Gives the

@@ -36,7 +36,8 @@ int main(int argc, char *argv[])
     output::attachPrinting(window);
     output::attachExport(window);
 
-    // A folder handed over by a later start is listed here, in front of the person.
+    // A folder handed over by a later start is listed here, in front of the person. Where the
+    // socket cannot be made, the window works all the same; a later start says it got no answer.
     platform::HandOffServer handOff;
     handOff.listen();
     QObject::connect(

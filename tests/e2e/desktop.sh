@@ -75,7 +75,7 @@ timeout 10 "$program" || fail "a second copy did not leave quietly"
 
 # The folder it was started on is listed at once: exported from the keyboard, with no Enter
 # before, the list file lands there. A second start with a folder hands it to this window,
-# which lists it with the pattern given, then goes back to the first folder the same way.
+# which lists it with the pattern given, then goes back to the first folder, named by a file in it.
 exported() { keys "$main" "$@" Return && box "export" Return && box "export" Return; }
 exported Tab Tab Tab Tab Tab Tab
 grep -q $'^b     .doc  0 97-10-21 09:05:03\r$' VREL_FILE_LIST.TXT && rm VREL_FILE_LIST.TXT || fail "started on a folder, the window did not list it"
@@ -84,7 +84,7 @@ mkdir "$work/handed" && touch -d '1997-10-21 09:05:03' "$work/handed/c.txt" "$wo
 sleep 0.5 && exported
 [ "$(grep -c 97-10-21 "$work/handed/VREL_FILE_LIST.TXT")" = 1 ] && grep -q $'^File Type : \*\.txt\r$' "$work/handed/VREL_FILE_LIST.TXT" ||
   fail "the folder handed over was not listed with its pattern"
-timeout 10 "$program" . || fail "handing the first folder back"
+timeout 10 "$program" a.txt || fail "handing the first folder back, by a file in it"
 [ "$(xdotool search --onlyvisible --name "^VREL's File Print\$" | wc -l)" -eq 1 ] || fail "a second window appeared on a hand-over"
 keys "$main" shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 [[ $(env -u DISPLAY "$program" --version) =~ ^vrel-fileprint\ [0-9.]+$ && $(env -u DISPLAY "$program" --help) == *--version* ]] || fail "--help, --version"

@@ -87,13 +87,13 @@ private slots:
         clock.start();
         using namespace std::chrono_literals;
         // The second start waits on the socket while this one answers, as two processes would.
-        auto second = std::async(std::launch::async, [&] { return platform::handFolderOver(u"/tmp/한 漢"_s, u"*.txt"_s, 300ms, name); });
+        auto second = std::async(std::launch::async, [&] { return platform::handFolderOver(u"/tmp/한 漢"_s, u"*.txt"_s, 1s, name); });
         while (second.wait_for(0s) != std::future_status::ready)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QCOMPARE(second.get(), taken);
         const QVariantList folder{u"/tmp/한 漢"_s, u"*.txt"_s};
         QCOMPARE(static_cast<QList<QVariantList>>(handed), taken ? QList<QVariantList>{folder} : QList<QVariantList>());
-        QVERIFY(taken ? clock.elapsed() < 300 : clock.elapsed() >= 300);
+        QVERIFY(taken || clock.elapsed() >= 1000); // given up only once the patience ran out
     }
 
     void rootRule()
