@@ -62,7 +62,7 @@ public:
     {
         if (m_request.output == Request::Output::Pdf) {
             printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(m_pdf.filePath(QStringLiteral("list.pdf")));
+            printer.setOutputFileName(pdfPath());
             return m_pdf.isValid();
         }
         const QString name = m_request.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : m_request.printerName;
@@ -106,6 +106,7 @@ std::optional<Refused> print(const Request &request, const output::ShownList &sh
     }
     if (request.output != Request::Output::Pdf)
         return std::nullopt;
+    // Made aside, then put in place as the list files are: a failure leaves an earlier file whole.
     QFile made(unattended.pdfPath());
     QString reason;
     const QString target = QDir::toNativeSeparators(QFileInfo(request.pdfFile).absoluteFilePath());
