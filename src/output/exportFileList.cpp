@@ -4,8 +4,6 @@
 #include "main/frmVREL_FP.h"
 #include "platform/controls/listBox.h"
 #include "platform/files/diskWait.h"
-#include "platform/files/fileSystem.h"
-#include "platform/text/textFile.h"
 #include "platform/window/messageBox.h"
 
 #include <QDir>
@@ -13,10 +11,15 @@
 
 namespace output {
 
+QString nothingToExportText()
+{
+    return QStringLiteral("対象ファイルがありません");
+}
+
 void ExportFileList(frmVREL_FP &window)
 {
     if (window.List1->count() < 1) {
-        platform::messageBox(&window, QStringLiteral("対象ファイルがありません"));
+        platform::messageBox(&window, nothingToExportText());
         return;
     }
     const ListFormat format = window.Option1->isChecked() ? ListFormat::Txt : ListFormat::Csv;
@@ -31,18 +34,15 @@ void ExportFileList(frmVREL_FP &window)
         return;
 
     const QString path = QDir::toNativeSeparators(listFilePath(shown.directory, format));
-    // The write goes to the listed directory, which may lie on a share that stops answering: the
-    // window waits for it without hanging, and a write that outlives the wait never lands.
-    const auto written = platform::waitOnDisk(&window, path, [path, bytes = listFileBytes(format, shown)](const std::atomic<bool> &abandoned) {
-        QString reason;
-        return std::make_pair(platform::writeTextFile(path, bytes, &reason, &abandoned), reason);
+    // The bytes are made here, the write waited for off the window: the listed directory may lie
+    // on a share that stops answering, and a write that outlives the wait never lands.
+    const auto saved = platform::waitOnDisk(&window, path, [path, bytes = listFileBytes(format, shown)](const std::atomic<bool> &abandoned) {
+        return writeListFile(path, bytes, &abandoned);
     });
-    if (!written)
+    if (!saved)
         return;
-    const auto &[done, reason] = *written;
-    if (!done) {
-        platform::messageBox(&window, QStringLiteral("ファイルリストを保存できませんでした") + u'\n' + platform::displayName(path) + u'\n' + reason,
-                             platform::Buttons::Ok, platform::Icon::Exclamation);
+    if (!saved->failure.isEmpty()) {
+        platform::messageBox(&window, saved->failure, platform::Buttons::Ok, platform::Icon::Exclamation);
         return;
     }
     platform::messageBox(&window, QStringLiteral("ファイルリストを保存しました。"));

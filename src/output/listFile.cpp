@@ -1,9 +1,12 @@
 #include "listFile.h"
 
 #include "main/module1.h"
+#include "platform/files/fileSystem.h"
 #include "platform/files/paths.h"
 #include "platform/text/cp932.h"
 #include "platform/text/textFile.h"
+
+#include <QDir>
 
 namespace output {
 
@@ -86,6 +89,19 @@ QString lostCharactersLine(ListFormat format, const ShownList &shown)
     if (names > 0)
         line += u'（' + named.join(u'、') + (names > kNamed ? QStringLiteral(" ほか") : QString()) + u'）';
     return line;
+}
+
+SavedListFile saveListFile(ListFormat format, const ShownList &shown)
+{
+    return writeListFile(QDir::toNativeSeparators(listFilePath(shown.directory, format)), listFileBytes(format, shown));
+}
+
+SavedListFile writeListFile(const QString &path, const QByteArray &bytes, const std::atomic<bool> *abandoned)
+{
+    QString reason;
+    if (platform::writeTextFile(path, bytes, &reason, abandoned))
+        return {path, {}};
+    return {path, QStringLiteral("ファイルリストを保存できませんでした") + u'\n' + platform::displayName(path) + u'\n' + reason};
 }
 
 } // namespace output

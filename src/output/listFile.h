@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
+
 // The two list files, as plain data in and bytes out.
 namespace output {
 
@@ -26,5 +28,17 @@ QByteArray listFileBytes(ListFormat format, const ShownList &shown);
 // characters without a code page 932 form. Empty where nothing is lost. The export's question
 // shows it as its second line.
 QString lostCharactersLine(ListFormat format, const ShownList &shown);
+
+// Writes the list file of `shown` into its directory, replacing an earlier one only once the
+// new one is whole. Gives the path written, or what the person is told when it failed.
+struct SavedListFile
+{
+    QString path;
+    QString failure; // empty when saved
+};
+SavedListFile saveListFile(ListFormat format, const ShownList &shown);
+// The same for bytes made already; once `abandoned` is set, by the time they are on the disk,
+// nothing is replaced: whoever waited for them has given up.
+SavedListFile writeListFile(const QString &path, const QByteArray &bytes, const std::atomic<bool> *abandoned = nullptr);
 
 } // namespace output

@@ -34,7 +34,7 @@ jobs_in() { # waits up to $1 tenths of a second for the print server to have kep
   [ "$(ls "$work/cups/jobs" | grep -c 'pdf$')" -eq "$2" ]
 }
 words() { tr -d '\r\f' | tr -s ' ' | sed 's/^ //; s/ $//; /^$/d'; } # the paper's columns are checked where it is made
-start() { "$1" & pid=$!; main=$(window "^VREL's File Print\$") || fail "$1: no main window"; }
+start() { "$@" & pid=$!; main=$(window "^VREL's File Print\$") || fail "$1: no main window"; }
 readme_printed() { # Ctrl+R, Tab Tab to 印刷, Enter, OK on the warning, Print in Qt's real dialog
   keys "$main" ctrl+r
   readme=$(window '^お読み下さい$') || fail "Ctrl+R opened no read-me window"
@@ -44,7 +44,8 @@ readme_printed() { # Ctrl+R, Tab Tab to 印刷, Enter, OK on the warning, Print 
 
 openbox --sm-disable >/dev/null 2>&1 &
 sleep 1
-start "$program"
+# Started on a folder, named from where it is started.
+cd "$work" && start "$program" files && cd "$work/files"
 # 8800 x 7000 twips outside, the frame the window manager adds included, in the middle of the screen.
 read -r sw sh < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
 ew=587 eh=467 # at the 96 dots an inch of an X display that sets no Xft.dpi, as Xvfb does not
@@ -71,6 +72,21 @@ xdotool windowmove "$main" 20 30 && sleep 0.5
 
 timeout 10 "$program" || fail "a second copy did not leave quietly"
 [ "$(xdotool search --onlyvisible --name "^VREL's File Print\$" | wc -l)" -eq 1 ] || fail "a second window appeared"
+
+# The folder it was started on is listed at once: exported from the keyboard, with no Enter
+# before, the list file lands there. A second start with a folder hands it to this window,
+# which lists it with the pattern given, then goes back to the first folder, named by a file in it.
+exported() { keys "$main" "$@" Return && box "export" Return && box "export" Return; }
+exported Tab Tab Tab Tab Tab Tab
+grep -q $'^b     .doc  0 97-10-21 09:05:03\r$' VREL_FILE_LIST.TXT && rm VREL_FILE_LIST.TXT || fail "started on a folder, the window did not list it"
+mkdir "$work/handed" && touch -d '1997-10-21 09:05:03' "$work/handed/c.txt" "$work/handed/d.doc"
+(cd "$work" && timeout 10 "$program" --pattern '*.txt' handed) || fail "a second start with a folder did not hand it over"
+sleep 0.5 && exported
+[ "$(grep -c 97-10-21 "$work/handed/VREL_FILE_LIST.TXT")" = 1 ] && grep -q $'^File Type : \*\.txt\r$' "$work/handed/VREL_FILE_LIST.TXT" ||
+  fail "the folder handed over was not listed with its pattern"
+timeout 10 "$program" a.txt || fail "handing the first folder back, by a file in it"
+[ "$(xdotool search --onlyvisible --name "^VREL's File Print\$" | wc -l)" -eq 1 ] || fail "a second window appeared on a hand-over"
+keys "$main" shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 [[ $(env -u DISPLAY "$program" --version) =~ ^vrel-fileprint\ [0-9.]+$ && $(env -u DISPLAY "$program" --help) == *--version* ]] || fail "--help, --version"
 ! e=$(env -u DISPLAY "$program" --no-such-option 2>&1 >/dev/null) && [[ $e == *--help* ]] || fail "a wrong option: no usage on standard error, or exit 0"
 
@@ -99,6 +115,15 @@ keys "$main" shift+Tab shift+Tab shift+Tab Return
 keys "$(window '^印刷$')" Return
 jobs_in 300 1 || fail "the list did not reach the printer"
 pdftotext -layout "$work"/cups/jobs/*.pdf - | words | diff - <(words <VREL_FILE_LIST.TXT) || fail "the printed list is not the list file"
+# From a script, with no display, the same list reaches the same queue; a queue that refuses
+# it is said so, with the print server's reason.
+mv VREL_FILE_LIST.TXT "$work/list.txt" && rm "$work"/cups/jobs/*.pdf
+env -u DISPLAY "$program" --print . && jobs_in 300 1 || fail "the list printed from a script did not reach the printer"
+pdftotext -layout "$work"/cups/jobs/*.pdf - | words | diff - <(words <"$work/list.txt") || fail "the list printed from a script is not the list file"
+cupsreject capture
+code=0 && env -u DISPLAY "$program" --print . 2>"$work/refused" || code=$?
+[ "$code" = 8 ] && grep -q $'^印刷処理を中断します: .*not accepting jobs' "$work/refused" || fail "a queue that refused: exit $code, $(cat "$work/refused")"
+cupsaccept capture
 
 # The listed directory goes away: Enter in the pattern box says so.
 cd "$work" && rm -rf "$work/files"

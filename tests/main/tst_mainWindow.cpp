@@ -104,6 +104,17 @@ private slots:
         QCOMPARE(reads, 0);
     }
 
+    void openFolderWhereItStands()
+    {
+        // On the folder it shows already, under another pattern: built as Enter would build it.
+        QTemporaryDir dir;
+        fixtures::makeFile(dir.path(), "a.txt", 100);
+        fixtures::makeFile(dir.path(), "b.doc", 200);
+        m->list(dir.path());
+        m->w.openFolder(dir.path(), u"*.doc"_s);
+        QCOMPARE(m->w.List1->lines(), QStringList{u"b     .doc  200 97-10-21 09:05:03"_s});
+    }
+
     void refusedBuilds_data()
     {
         QTest::addColumn<QString>("pattern");

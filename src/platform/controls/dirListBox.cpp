@@ -2,6 +2,7 @@
 
 #include "platform/files/diskWait.h"
 #include "platform/files/fileSystem.h"
+#include "platform/files/paths.h"
 #include "platform/window/iconPixels.h"
 #include "platform/window/messageBox.h"
 
@@ -14,11 +15,6 @@ namespace platform {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole + 1;
-
-QString nativeClean(const QString &path)
-{
-    return QDir::toNativeSeparators(QDir::cleanPath(QDir(path).absolutePath()));
-}
 
 // The style's folder icon. Where the desktop names no icon theme, the Fusion style shows its own
 // drawings, which the build kept as pixels; Qt's fallback theme, which it searches for them
@@ -39,7 +35,7 @@ DirListBox::DirListBox(QWidget *parent) : QListWidget(parent)
     connect(this, &QListWidget::itemActivated, this, &DirListBox::openEntry);
     // The working directory may lie on a share that does not answer: its subdirectories are read
     // once the window is up and can show that it waits.
-    m_path = nativeClean(QDir::currentPath());
+    m_path = directoryListPath(QDir::currentPath());
     fill({});
     QMetaObject::invokeMethod(this, [this] { open(m_path); }, Qt::QueuedConnection);
 }
@@ -51,7 +47,7 @@ bool DirListBox::setPath(const QString &path)
 
 DirListBox::Opened DirListBox::open(const QString &path)
 {
-    const QString target = nativeClean(path);
+    const QString target = directoryListPath(path);
     const auto subdirectories = waitOnDisk(this, target, [target](const std::atomic<bool> &) {
         return listSubdirectories(target);
     });
@@ -105,9 +101,14 @@ void DirListBox::openEntry(QListWidgetItem *item)
         showCannotOpen(target);
 }
 
+QString DirListBox::cannotOpenText(const QString &path)
+{
+    return QStringLiteral("ディレクトリを開けません\n") + displayName(path);
+}
+
 void DirListBox::showCannotOpen(const QString &path)
 {
-    messageBox(this, QStringLiteral("ディレクトリを開けません\n") + displayName(path), Buttons::Ok, Icon::Exclamation);
+    messageBox(this, cannotOpenText(path), Buttons::Ok, Icon::Exclamation);
 }
 
 void DirListBox::keyPressEvent(QKeyEvent *event)

@@ -17,8 +17,13 @@ public:
     QString path() const { return m_path; }
     // False, with nothing changed, when the directory cannot be read or does not answer.
     bool setPath(const QString &path);
+    // The same, telling why not: an unreadable directory is the caller's to report, one that did
+    // not answer has been reported already.
+    enum class Opened { Yes, Unreadable, NoAnswer };
+    Opened open(const QString &path);
     // Tells the person that `path` cannot be read.
     void showCannotOpen(const QString &path);
+    static QString cannotOpenText(const QString &path);
 
 signals:
     void changed();
@@ -27,8 +32,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    enum class Opened { Yes, Unreadable, NoAnswer };
-    Opened open(const QString &path);
     void openEntry(QListWidgetItem *item);
     void fill(const QStringList &subdirectories);
 

@@ -146,7 +146,7 @@ QString rootOf(const QString &path)
 
 DriveListBox::DriveListBox(QWidget *parent) : QComboBox(parent)
 {
-    selectDrive(rootOf(QDir::currentPath()));
+    showDriveOf(QDir::currentPath());
     // The window shows the current drive without waiting for the others, which are looked for
     // on a thread: any of them may be a share that does not answer.
     auto found = std::make_shared<Found>();
@@ -185,6 +185,11 @@ void DriveListBox::wheelEvent(QWheelEvent *event)
 QString DriveListBox::drive() const
 {
     return currentText();
+}
+
+void DriveListBox::showDriveOf(const QString &path)
+{
+    selectDrive(rootOf(path));
 }
 
 void DriveListBox::selectDrive(const QString &root)

@@ -15,6 +15,8 @@ public:
     explicit DriveListBox(QWidget *parent = nullptr);
 
     QString drive() const;
+    // Shows the drive that holds `path`.
+    void showDriveOf(const QString &path);
 
 signals:
     void changed();

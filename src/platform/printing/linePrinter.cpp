@@ -1,5 +1,6 @@
 #include "linePrinter.h"
 
+#include "printServer.h"
 #include "platform/window/fonts.h"
 
 #include <QFontMetricsF>
@@ -82,7 +83,8 @@ bool QtLinePrinter::endDocument()
     if (!ok)
         m_printer.abort();
     painter.end();
-    return ok && m_printer.printerState() != QPrinter::Error;
+    return ok && m_printer.printerState() != QPrinter::Error
+           && (m_printer.outputFormat() != QPrinter::NativeFormat || printServerRefusal().isEmpty());
 }
 
 void QtLinePrinter::discardDocument()

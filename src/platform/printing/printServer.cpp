@@ -27,6 +27,11 @@ bool printServerAnswers(std::chrono::milliseconds)
     return true;
 }
 
+QString printServerRefusal()
+{
+    return {};
+}
+
 #else
 
 namespace {
@@ -109,6 +114,17 @@ bool printServerAnswers(std::chrono::milliseconds timeout)
         reply = ask(a->ai_addr, a->ai_addrlen, server, deadline);
     freeaddrinfo(found);
     return reply != Reply::Silent;
+}
+
+QString printServerRefusal()
+{
+    QLibrary cups(QStringLiteral("cups"), 2);
+    const auto lastError = reinterpret_cast<int (*)()>(cups.resolve("cupsLastError"));
+    const auto lastErrorText = reinterpret_cast<const char *(*)()>(cups.resolve("cupsLastErrorString"));
+    // IPP's successful answers are all below 0x0100.
+    if (!lastError || !lastErrorText || lastError() < 0x0100)
+        return {};
+    return QString::fromUtf8(lastErrorText());
 }
 
 #endif
