@@ -13,7 +13,7 @@ dpkg-deb -x "$work"/pkg/vrel-fileprint_*.deb "$work/root"
 usr=$work/root/usr entry=("$work"/root/usr/share/applications/*.desktop)
 out=$(desktop-file-validate "${entry[@]}" 2>&1) && [ -z "$out" ] || fail "desktop entry: $out"
 appstreamcli validate --no-net "$usr"/share/metainfo/*.metainfo.xml >/dev/null || fail "metainfo"
-program=$usr/bin/$(sed -n 's/^Exec=//p' "${entry[@]}") icon=$(sed -n 's/^Icon=//p' "${entry[@]}")
+program=$usr/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "${entry[@]}") icon=$(sed -n 's/^Icon=//p' "${entry[@]}")
 [ -x "$program" ] && [ -f "$usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no program or SVG icon"
 [ "$(file "$usr"/share/icons/hicolor/*/apps/"$icon".png | grep -oE '[0-9]+ x [0-9]+' | tr '\n' ' ')" = "128 x 128 256 x 256 32 x 32 48 x 48 " ] || fail "icons"
 
