@@ -16,6 +16,17 @@ appstreamcli validate --no-net "$usr"/share/metainfo/*.metainfo.xml >/dev/null |
 program=$usr/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "${entry[@]}") icon=$(sed -n 's/^Icon=//p' "${entry[@]}")
 [ -x "$program" ] && [ -f "$usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no program or SVG icon"
 [ "$(file "$usr"/share/icons/hicolor/*/apps/"$icon".png | grep -oE '[0-9]+ x [0-9]+' | tr '\n' ' ')" = "128 x 128 256 x 256 32 x 32 48 x 48 " ] || fail "icons"
+# The menu entry takes folders but is no folder opener. The folder menus, checked by their formats'
+# own tools: desktop-file-validate knows no Type=Service, KDE's own kind, and nothing checks a
+# Nemo action or a nautilus-python extension but Python's compiler; the command lines they form for
+# a folder are run at the end. The manual page is the program's help.
+grep -qx 'Exec=vrel-fileprint %F' "${entry[@]}" && ! grep -q '^MimeType=' "${entry[@]}" || fail "menu entry and folders"
+out=$(desktop-file-validate "$usr"/share/kio/servicemenus/*.desktop 2>&1 | grep -v 'type is "Service" while') || true
+[ -z "$out" ] && [ -x "$usr"/share/kio/servicemenus/*.desktop ] || fail "service menu: $out"
+PYTHONPYCACHEPREFIX=$work/pycache python3 -m py_compile "$usr"/share/nautilus-python/extensions/*.py || fail "GNOME Files"
+[[ $(LC_ALL=C.UTF-8 man -l "$usr/share/man/man1/vrel-fileprint.1.gz") == *--version* ]] || fail "manual page"
+folder="$work/menus/資料 1"
+commands=$(python3 "$(dirname "$0")/fileManagers.py" "$work/root" "$folder") || fail "file managers: $commands"
 
 source "$(dirname "$0")/cups/start.sh" "$work/cups"
 export XDG_RUNTIME_DIR=$work/run HOME=$work
@@ -130,4 +141,25 @@ took=$((($(date +%s%N) - began) / 1000000))
 [ "$took" -le 1000 ] || fail "the window took $took ms with a silent print server"
 keys "$main" Return ctrl+p && box "printing to a silent server" Return
 keys "$main" ctrl+v && box "Ctrl+V after the silent server" Return
+# A desktop launches the menu entry with two folders; each file manager runs its menu's command on
+# one: the window opens on the (first) folder, whose list the keyboard then exports into it.
+kill "$pid" && wait "$pid" 2>/dev/null || true
+export PATH=$usr/bin:$PATH
+mkdir -p "$folder" "$work/menus/other" && touch "$folder/a.txt" "$work/menus/other/a.txt"
+opens_on_folder() {
+  "$@" &
+  local id; id=$(window "^VREL's File Print\$") || fail "$*: no window"
+  local owner; owner=$(xdotool getwindowpid "$id")
+  keys "$id" Tab Tab Tab Tab Tab Tab Return && box "$*: export" Return && box "$*: export" Return
+  rm "$folder/VREL_FILE_LIST.TXT" || fail "$*: the window is not on $folder"
+  keys "$id" ctrl+x
+  for _ in $(seq 50); do kill -0 "$owner" 2>/dev/null || return 0; sleep 0.1; done
+  fail "$*: Ctrl+X did not end the program"
+}
+opens_on_folder gio launch "${entry[@]}" "$folder" "$work/menus/other"
+while read -r manager words; do
+  eval "command=($words)"
+  [ ${#command[@]} -eq 2 ] && [ "${command[0]}" = vrel-fileprint ] && [ "${command[1]}" = "$folder" ] || fail "$manager: $words"
+  opens_on_folder "${command[@]}"
+done <<<"$commands"
 echo "ok - package, window, keyboard, list file, print server: as a person meets them"
