@@ -11,7 +11,7 @@ class FilePrintMenu(GObject.GObject, Nautilus.MenuProvider):
         # A folder on a remote location has no path the program could list.
         if path is None:
             return []
-        item = Nautilus.MenuItem(name=name, label=LABEL, icon='jp.vrel.FilePrint')
+        item = Nautilus.MenuItem(name=name, label=LABEL)
         item.connect('activate', self._run, path)
         return [item]
 
