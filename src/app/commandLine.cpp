@@ -1,12 +1,13 @@
 #include "commandLine.h"
 
+#include "platform/process/handOff.h"
 #include "platform/process/translation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -15,43 +16,113 @@ void print(std::FILE *stream, const QString &text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+// A file given instead of a folder stands for the folder that holds it. Absolute, since a
+// running copy that takes it over works in a directory of its own.
+QString folderOf(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir() ? info.absolutePath() : info.absoluteFilePath();
+}
+
 } // namespace
 
-std::optional<int> answerCommandLine(int argc, char *argv[])
+std::variant<int, Request> readCommandLine(int argc, char *argv[])
 {
     // With no argument nothing is parsed, so a plain start stays exactly what it always was.
     if (argc < 2)
-        return std::nullopt;
+        return Request{};
     QCoreApplication app(argc, argv);
     platform::installJapaneseTranslation(app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("ドライブ・ディレクトリ・ファイル名のパターンで選んだファイルを一覧にし、"
-                       "印刷またはファイルに書き出します。引数なしで起動するとウィンドウを開きます。"));
+    parser.setApplicationDescription(QStringLiteral(
+        "ドライブ・ディレクトリ・ファイル名のパターンで選んだファイルを一覧にし、"
+        "印刷またはファイルに書き出します。引数なしで起動するとウィンドウを開きます。\n"
+        "\n"
+        "  vrel-fileprint [--pattern P] DIR\n"
+        "      ウィンドウを DIR で開き、パターン P (既定 *.*) の一覧を作ります。"
+        "すでに起動していれば、そのウィンドウが DIR に移ります。\n"
+        "  vrel-fileprint --export txt|csv [--pattern P] DIR\n"
+        "      ウィンドウを開かずに DIR に VREL_FILE_LIST.TXT または .CSV を書き、そのパスを表示します。\n"
+        "  vrel-fileprint --pdf FILE [--pattern P] DIR\n"
+        "      印刷される一覧を PDF ファイル FILE に書きます。\n"
+        "  vrel-fileprint --print [--printer NAME] [--pattern P] DIR\n"
+        "      一覧をプリンタ NAME (既定のプリンタ) で印刷します。\n"
+        "\n"
+        "終了コード:\n"
+        "  0 成功  1 コマンドラインの誤り  2 ディレクトリを開けない  3 対象ファイルがない\n"
+        "  4 ファイル数が多すぎる  5 パターンが空  6 ファイルの情報を読み取れない\n"
+        "  7 ファイルを保存できない  8 印刷できない  9 起動中のコピーが応答しない"));
     // Our own two options rather than Qt's, whose --help-all would list toolkit options that
     // this parser refuses.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("この使い方を表示して終了します。"));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("バージョンを表示して終了します。"));
-    parser.addOptions({help, version});
+    const QCommandLineOption pattern(QStringLiteral("pattern"), QStringLiteral("ファイル名のパターン (既定 *.*)。"),
+                                     QStringLiteral("P"), QStringLiteral("*.*"));
+    const QCommandLineOption exportAs(QStringLiteral("export"), QStringLiteral("一覧を txt または csv で書き出します。"),
+                                      QStringLiteral("txt|csv"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("印刷される一覧を PDF ファイルに書きます。"),
+                                 QStringLiteral("FILE"));
+    const QCommandLineOption printOut(QStringLiteral("print"), QStringLiteral("一覧を印刷します。"));
+    const QCommandLineOption printer(QStringLiteral("printer"), QStringLiteral("--print の印刷先のプリンタ。"),
+                                     QStringLiteral("NAME"));
+    parser.addOptions({help, version, pattern, exportAs, pdf, printOut, printer});
+    parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("一覧にするディレクトリ (ファイルならそのディレクトリ)。"));
+
+    Request request;
     QString error;
-    if (!parser.parse(QCoreApplication::arguments()))
+    if (!parser.parse(QCoreApplication::arguments())) {
         error = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
-        error = QStringLiteral("このプログラムは引数を取りません: ") + parser.positionalArguments().join(u' ');
+    } else {
+        const QString format = parser.value(exportAs).toLower();
+        request.output = parser.isSet(exportAs) ? (format == u"csv" ? Request::Output::Csv : Request::Output::Txt)
+                         : parser.isSet(pdf)    ? Request::Output::Pdf
+                         : parser.isSet(printOut) ? Request::Output::Printer
+                                                  : Request::Output::Window;
+        if (parser.isSet(exportAs) + parser.isSet(pdf) + parser.isSet(printOut) > 1)
+            error = QStringLiteral("--export, --pdf, --print はどれか一つだけ指定できます。");
+        else if (parser.isSet(exportAs) && format != u"txt" && format != u"csv")
+            error = QStringLiteral("--export には txt か csv を指定してください: ") + parser.value(exportAs);
+        else if (parser.isSet(printer) && !parser.isSet(printOut))
+            error = QStringLiteral("--printer は --print と一緒に指定してください。");
+        else if (parser.positionalArguments().isEmpty() && (parser.isSet(pattern) || request.output != Request::Output::Window))
+            error = QStringLiteral("ディレクトリを指定してください。");
+    }
     if (!error.isEmpty()) {
         print(stderr, error + QStringLiteral("\n\n") + parser.helpText());
-        return EXIT_FAILURE;
+        return WrongCommandLine;
     }
     if (parser.isSet(help)) {
         print(stdout, parser.helpText());
-        return EXIT_SUCCESS;
+        return Done;
     }
     if (parser.isSet(version)) {
         print(stdout, QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n');
-        return EXIT_SUCCESS;
+        return Done;
     }
-    return std::nullopt;
+    // A file manager hands over every folder chosen; the first is the one listed.
+    if (!parser.positionalArguments().isEmpty())
+        request.folder = folderOf(parser.positionalArguments().constFirst());
+    request.pattern = parser.value(pattern);
+    request.pdfFile = parser.value(pdf);
+    request.printerName = parser.value(printer);
+    return request;
+}
+
+void tellOnStandardError(const QString &text)
+{
+    print(stderr, QString(text).replace(u'\n', QStringLiteral(": ")) + u'\n');
+}
+
+int handToRunningCopy(const Request &request)
+{
+    if (request.folder.isEmpty())
+        return Done;
+    using namespace std::chrono_literals;
+    if (platform::handFolderOver(request.folder, request.pattern, 1s))
+        return Done;
+    tellOnStandardError(QStringLiteral("起動中の vrel-fileprint が1秒以内に応答しませんでした。"));
+    return NoAnswer;
 }

@@ -5,6 +5,7 @@
 #include "platform/controls/driveListBox.h"
 #include "platform/controls/fileListBox.h"
 #include "platform/controls/listBox.h"
+#include "platform/files/paths.h"
 #include "platform/printing/commonDialog.h"
 #include "platform/window/fixedOuterSize.h"
 #include "platform/window/fonts.h"
@@ -28,8 +29,6 @@
 using platform::placeAt;
 
 namespace {
-
-constexpr qint16 kFileLimit = 9999;
 
 void paintBackground(QWidget *widget, const QColor &colour)
 {
@@ -192,7 +191,7 @@ void frmVREL_FP::Form_Load()
     Combo1->setFocus();
     // Stored with the window rather than when it is first sized, so that no build can meet a
     // limit of 0.
-    Module1::gFileLimit = kFileLimit;
+    Module1::gFileLimit = listing::kFileLimit;
 }
 
 bool frmVREL_FP::eventFilter(QObject *watched, QEvent *event)
@@ -248,13 +247,11 @@ void frmVREL_FP::Dir1_Change()
         return;
     }
     if (File1->listCount() > Module1::gFileLimit) {
-        platform::messageBox(this, QStringLiteral("ファイル数が") + u' ' + QString::number(Module1::gFileLimit)
-                                       + QStringLiteral("を越えていますから処理出来ません"));
+        platform::messageBox(this, listing::tooManyFilesText(Module1::gFileLimit));
         return;
     }
-    // Spaces and separators alone name no pattern, though they would list every file.
-    if (QString(Combo1->currentText()).remove(u';').trimmed().isEmpty()) {
-        const auto answer = platform::messageBox(this, QStringLiteral("ファイル拡張子を決めて下さい"),
+    if (listing::isBlankPattern(Combo1->currentText())) {
+        const auto answer = platform::messageBox(this, listing::noPatternText(),
                                                  platform::Buttons::RetryCancel, platform::Icon::Exclamation);
         if (answer == platform::Answer::Retry)
             Combo1->setFocus();
@@ -263,7 +260,7 @@ void frmVREL_FP::Dir1_Change()
 
     auto built = listing::buildFileList(directory, File1->files(), m_readFacts);
     if (const auto *unreadable = std::get_if<listing::UnreadableFile>(&built)) {
-        platform::messageBox(this, QStringLiteral("ファイルの情報を読み取れません\n") + unreadable->path,
+        platform::messageBox(this, listing::unreadableFileText(unreadable->path),
                              platform::Buttons::Ok, platform::Icon::Exclamation);
         return;
     }
@@ -272,6 +269,20 @@ void frmVREL_FP::Dir1_Change()
     auto table = std::make_shared<const listing::FileTable>(std::get<listing::FileTable>(std::move(built)));
     List1->setLines(int(table->size()), [table](int row) { return table->line(row); });
     listing::storeInModule1(std::move(table));
+}
+
+void frmVREL_FP::openFolder(const QString &folder, const QString &pattern)
+{
+    Combo1->setEditText(pattern);
+    const QString before = Dir1->path();
+    if (!Dir1->setPath(folder)) {
+        Dir1->showCannotOpen(platform::directoryListPath(folder));
+        return;
+    }
+    Drive1->showDriveOf(Dir1->path());
+    // Moving has built the list already; staying put builds it as Enter in the box does.
+    if (Dir1->path() == before)
+        Dir1_Change();
 }
 
 void frmVREL_FP::Drive1_Change()

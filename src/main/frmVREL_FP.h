@@ -66,6 +66,10 @@ public:
     void mnuVersion_Click();
     void mnuReadme_Click();
 
+    // Lists `folder` with `pattern` as a person would: the pattern typed into the box, the
+    // directory chosen, the list built; a folder that cannot be read is said so.
+    void openFolder(const QString &folder, const QString &pattern);
+
     // Where the list build reads each file's size and time; tests put a faulty disk here.
     void setFactsReader(listing::FactsReader reader) { m_readFacts = std::move(reader); }
 

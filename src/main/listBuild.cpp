@@ -160,4 +160,24 @@ void resetModule1()
     Module1::gFiles.reset();
 }
 
+QString tooManyFilesText(int limit)
+{
+    return QStringLiteral("ファイル数が") + u' ' + QString::number(limit) + QStringLiteral("を越えていますから処理出来ません");
+}
+
+QString noPatternText()
+{
+    return QStringLiteral("ファイル拡張子を決めて下さい");
+}
+
+QString unreadableFileText(const QString &path)
+{
+    return QStringLiteral("ファイルの情報を読み取れません\n") + path;
+}
+
+bool isBlankPattern(const QString &pattern)
+{
+    return QString(pattern).remove(u';').trimmed().isEmpty();
+}
+
 } // namespace listing

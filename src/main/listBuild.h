@@ -16,6 +16,8 @@
 // and the per-file values that the outputs read back. Plain data in, plain data out.
 namespace listing {
 
+// The most files a build takes.
+inline constexpr qint16 kFileLimit = 9999;
 inline constexpr int kMinNameWidth = 6;
 // The size column is this much wider than its longest size, so sizes never touch the extensions.
 inline constexpr int kSizeGap = 2;
@@ -100,5 +102,12 @@ std::variant<FileTable, UnreadableFile> buildFileList(const QString &directory, 
 // output can ever pair one build's lines with another's values.
 void storeInModule1(std::shared_ptr<const FileTable> table);
 void resetModule1();
+
+// Why a build is refused, in the words the person is told, wherever the list is built.
+QString tooManyFilesText(int limit);
+QString noPatternText();
+QString unreadableFileText(const QString &path);
+// Spaces and separators alone name no pattern, though they would list every file.
+bool isBlankPattern(const QString &pattern);
 
 } // namespace listing

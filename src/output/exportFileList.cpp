@@ -3,19 +3,21 @@
 #include "listFile.h"
 #include "main/frmVREL_FP.h"
 #include "platform/controls/listBox.h"
-#include "platform/files/fileSystem.h"
-#include "platform/text/textFile.h"
 #include "platform/window/messageBox.h"
 
-#include <QDir>
 #include <QRadioButton>
 
 namespace output {
 
+QString nothingToExportText()
+{
+    return QStringLiteral("対象ファイルがありません");
+}
+
 void ExportFileList(frmVREL_FP &window)
 {
     if (window.List1->count() < 1) {
-        platform::messageBox(&window, QStringLiteral("対象ファイルがありません"));
+        platform::messageBox(&window, nothingToExportText());
         return;
     }
     const ListFormat format = window.Option1->isChecked() ? ListFormat::Txt : ListFormat::Csv;
@@ -26,12 +28,9 @@ void ExportFileList(frmVREL_FP &window)
         != platform::Answer::Ok)
         return;
 
-    const ShownList shown = shownList(window);
-    const QString path = QDir::toNativeSeparators(listFilePath(shown.directory, format));
-    QString reason;
-    if (!platform::writeTextFile(path, listFileBytes(format, shown), &reason)) {
-        platform::messageBox(&window, QStringLiteral("ファイルリストを保存できませんでした") + u'\n' + platform::displayName(path) + u'\n' + reason,
-                             platform::Buttons::Ok, platform::Icon::Exclamation);
+    const SavedListFile saved = saveListFile(format, shownList(window));
+    if (!saved.failure.isEmpty()) {
+        platform::messageBox(&window, saved.failure, platform::Buttons::Ok, platform::Icon::Exclamation);
         return;
     }
     platform::messageBox(&window, QStringLiteral("ファイルリストを保存しました。"));

@@ -1,9 +1,12 @@
 #include "listFile.h"
 
 #include "main/module1.h"
+#include "platform/files/fileSystem.h"
 #include "platform/files/paths.h"
 #include "platform/text/cp932.h"
 #include "platform/text/textFile.h"
+
+#include <QDir>
 
 namespace output {
 
@@ -61,6 +64,15 @@ QByteArray listFileBytes(ListFormat format, const ShownList &shown)
                                Module1::gFileTime[k]});
     }
     return platform::toCp932(text);
+}
+
+SavedListFile saveListFile(ListFormat format, const ShownList &shown)
+{
+    const QString path = QDir::toNativeSeparators(listFilePath(shown.directory, format));
+    QString reason;
+    if (!platform::writeTextFile(path, listFileBytes(format, shown), &reason))
+        return {path, QStringLiteral("ファイルリストを保存できませんでした") + u'\n' + platform::displayName(path) + u'\n' + reason};
+    return {path, {}};
 }
 
 } // namespace output

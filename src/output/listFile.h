@@ -21,4 +21,13 @@ QString listFilePath(const QString &directory, ListFormat format);
 // file name may hold one.
 QByteArray listFileBytes(ListFormat format, const ShownList &shown);
 
+// Writes the list file of `shown` into its directory, replacing an earlier one only once the
+// new one is whole. Gives the path written, or what the person is told when it failed.
+struct SavedListFile
+{
+    QString path;
+    QString failure; // empty when saved
+};
+SavedListFile saveListFile(ListFormat format, const ShownList &shown);
+
 } // namespace output

@@ -8,15 +8,19 @@
 
 namespace output {
 
+QString nothingToPrintText()
+{
+    return QStringLiteral("印刷対象ファイルがありません");
+}
+
 void PrintFileList(frmVREL_FP &window)
 {
     if (window.List1->count() < 1) {
-        platform::messageBox(&window, QStringLiteral("印刷対象ファイルがありません"));
+        platform::messageBox(&window, nothingToPrintText());
         return;
     }
-    constexpr int kIndent = 6;
     window.CommonDialog->printLines([&window]() -> std::optional<QStringList> { return listingLines(shownList(window)); },
-                                    kIndent);
+                                    kPrintIndent);
 }
 
 void attachPrinting(frmVREL_FP &window)

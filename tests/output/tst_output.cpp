@@ -3,7 +3,35 @@
 #include "output/printFileList.h"
 #include "window.h"
 
+#include <QProcess>
+
 using platform::Answer;
+
+namespace {
+
+struct Ran
+{
+    int exitCode = -1;
+    QString out, err;
+};
+
+// The installed program run as a script runs it, with no display.
+Ran runProgram(const QStringList &arguments)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        environment.remove(name);
+    static const QTemporaryDir runtime; // where Qt looks first, lest it warn
+    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(VREL_PROGRAM), arguments);
+    if (!program.waitForFinished(60000) || program.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()), QString::fromUtf8(program.readAllStandardError())};
+}
+
+} // namespace
 
 class TestOutput : public QObject
 {
@@ -101,6 +129,71 @@ private slots:
                  fault == u"gone" ? u"(missing)"_s : name + QString::fromLatin1(earlier));
     }
 
+    void batchWritesWhatTheWindowWrites_data()
+    {
+        QTest::addColumn<QByteArrayList>("files");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<int>("exitCode");
+        const QByteArrayList mixed{"a.txt", "漢字.txt", "ｶﾀｶﾅ.doc", "README", "報告書.tar.gz", "全角ＡＢ.txt"};
+        QByteArrayList many;
+        for (int i = 0; i < 9999; ++i)
+            many.append("f" + QByteArray::number(i) + ".dat");
+        QTest::newRow("mixed Japanese names, TXT") << mixed << u"*.*"_s << 0;
+        QTest::newRow("mixed Japanese names, CSV") << mixed << u"*.txt;*.doc"_s << 0;
+        QTest::newRow("9,999 files") << many << u"*.dat"_s << 0;
+        QTest::newRow("names with no code page 932 form") << QByteArrayList{"한국.txt", "caf\xC3\xA9.txt", "smile\xF0\x9F\x98\x80"} << u"*.*"_s << 0;
+        QTest::newRow("a directory that cannot be opened") << QByteArrayList{"(gone)"} << u"*.*"_s << 2;
+        QTest::newRow("empty") << QByteArrayList{} << u"*.*"_s << 3;
+        QTest::newRow("10,000 files") << (many << "z.dat") << u"*.*"_s << 4;
+        QTest::newRow("a blank pattern") << mixed << u" ; "_s << 5;
+        QTest::newRow("sizes no count holds") << QByteArrayList{"(huge)"} << u"*.*"_s << 6;
+        QTest::newRow("a write that fails") << QByteArrayList{"(blocked)", "a.txt"} << u"*.*"_s << 7;
+    }
+    void batchWritesWhatTheWindowWrites()
+    {
+        // The window started on a folder and its list exported, then the same list written from
+        // a script: the same bytes, and where the window refuses with a box, one line of the
+        // same words on standard error and an exit code of its own.
+        QFETCH(QByteArrayList, files);
+        QFETCH(QString, pattern);
+        QFETCH(int, exitCode);
+        QTemporaryDir tmp;
+        const QString dir = tmp.filePath(u"一覧 dir"_s);
+        std::optional<Tmpfs> disk;
+        if (files.value(0) != "(gone)")
+            QVERIFY(QDir().mkpath(dir));
+        if (files.value(0) == "(huge)") {
+            disk.emplace(dir);
+            VREL_SKIP_WITHOUT(*disk);
+            files = {"a.img", "b.img"};
+        }
+        for (const QByteArray &name : files) {
+            if (name == "(blocked)")
+                QVERIFY(QDir(dir).mkdir(u"VREL_FILE_LIST.CSV"_s)); // a directory the file cannot replace
+            else if (name != "(gone)")
+                fixtures::makeFile(dir, name, disk ? std::numeric_limits<qint64>::max() : name.size() * 1000);
+        }
+        const bool csv = QString::fromLatin1(QTest::currentDataTag()).contains(u"CSV"_s) || files.contains("(blocked)");
+        const QString file = dir + (csv ? u"/VREL_FILE_LIST.CSV"_s : u"/VREL_FILE_LIST.TXT"_s);
+        const auto written = [&file] { return QFileInfo(file).isFile() ? fixtures::contents(file) : "(none)"_ba; };
+
+        frmVREL_FP &w = m->w;
+        (csv ? w.Option2 : w.Option1)->setChecked(true);
+        w.openFolder(dir, pattern);
+        w.Command2->click();
+        const QByteArray shown = written();
+        QFile::remove(file);
+        const Ran batch = runProgram({u"--export"_s, csv ? u"csv"_s : u"txt"_s, u"--pattern"_s, pattern, dir});
+        QCOMPARE(written(), shown);
+        // The first box that is no question says how it went: saved, or refused.
+        QStringList told = m->person.trace;
+        told.removeIf([](const QString &text) { return text.startsWith(u"ファイルリストをVREL"_s); });
+        const QString said = exitCode == 0 ? QString() : told.value(0).replace(u'\n', u": "_s) + u'\n';
+        QCOMPARE(told.value(0) == u"ファイルリストを保存しました。"_s, exitCode == 0);
+        QCOMPARE(QStringList({QString::number(batch.exitCode), batch.out, batch.err}),
+                 QStringList({QString::number(exitCode), exitCode == 0 ? file + u'\n' : QString(), said}));
+    }
+
     void printing()
     {
         QTemporaryDir dir;
@@ -145,6 +238,15 @@ private slots:
         QCOMPARE(person.trace, expected);
         QCOMPARE(m->pointer() + QString::number(fixtures::printedPages(printer).size()), u"2"_s);
         QCOMPARE(fixtures::printedPages(printer), fixtures::seen(listing, 6, printer));
+
+        // From a script: the same pages in a PDF file; no printer here to print on.
+        QPrinter batch(QPrinter::HighResolution);
+        batch.setOutputFileName(m->pdf.filePath(u"batch.pdf"_s));
+        const Ran pdf = runProgram({u"--pdf"_s, batch.outputFileName(), dir.path()});
+        QCOMPARE(QStringList({QString::number(pdf.exitCode), pdf.out, pdf.err}), QStringList({u"0"_s, batch.outputFileName() + u'\n', QString()}));
+        QCOMPARE(fixtures::printedPages(batch), fixtures::printedPages(printer));
+        const Ran queue = runProgram({u"--print"_s, dir.path()});
+        QCOMPARE(QStringList({QString::number(queue.exitCode), queue.err}), QStringList({u"8"_s, u"印刷処理を中断します: プリンタがありません\n"_s}));
     }
 };
 

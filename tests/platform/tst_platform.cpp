@@ -1,5 +1,12 @@
 #include "platform/files/paths.h"
+#include "platform/process/handOff.h"
 #include "support.h"
+
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QSignalSpy>
+
+#include <future>
 
 class TestPlatform : public QObject
 {
@@ -56,6 +63,37 @@ private slots:
         QCOMPARE(names, listed);
         QCOMPARE(*platform::listSubdirectories(dir.path()), QStringList{u"sub.txt"_s});
         QVERIFY(!platform::listFiles(dir.filePath(u"gone"_s), pattern));
+    }
+
+    void handOff_data()
+    {
+        QTest::addColumn<QString>("running"); // what listens on the socket
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("the running copy") << u"copy"_s << true;
+        QTest::newRow("a hung copy, or one that takes no folders") << u"silent"_s << false;
+        QTest::newRow("no socket at all") << u"none"_s << false;
+    }
+    void handOff()
+    {
+        QFETCH(QString, running);
+        QFETCH(bool, taken);
+        QTemporaryDir run;
+        const QString name = run.filePath(u"handoff"_s);
+        platform::HandOffServer copy(name);
+        QLocalServer silent;
+        QVERIFY(running == u"none" || (running == u"copy" ? copy.listen() : silent.listen(name)));
+        QSignalSpy handed(&copy, &platform::HandOffServer::folderHandedOver);
+        QElapsedTimer clock;
+        clock.start();
+        using namespace std::chrono_literals;
+        // The second start waits on the socket while this one answers, as two processes would.
+        auto second = std::async(std::launch::async, [&] { return platform::handFolderOver(u"/tmp/한 漢"_s, u"*.txt"_s, 300ms, name); });
+        while (second.wait_for(0s) != std::future_status::ready)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCOMPARE(second.get(), taken);
+        const QVariantList folder{u"/tmp/한 漢"_s, u"*.txt"_s};
+        QCOMPARE(static_cast<QList<QVariantList>>(handed), taken ? QList<QVariantList>{folder} : QList<QVariantList>());
+        QVERIFY(taken ? clock.elapsed() < 300 : clock.elapsed() >= 300);
     }
 
     void rootRule()

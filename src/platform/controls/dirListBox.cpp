@@ -1,6 +1,7 @@
 #include "dirListBox.h"
 
 #include "platform/files/fileSystem.h"
+#include "platform/files/paths.h"
 #include "platform/window/iconPixels.h"
 #include "platform/window/messageBox.h"
 
@@ -13,11 +14,6 @@ namespace platform {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole + 1;
-
-QString nativeClean(const QString &path)
-{
-    return QDir::toNativeSeparators(QDir::cleanPath(QDir(path).absolutePath()));
-}
 
 // The style's folder icon. Where the desktop names no icon theme, the Fusion style shows its own
 // drawings, which the build kept as pixels; Qt's fallback theme, which it searches for them
@@ -36,7 +32,7 @@ QIcon folderIcon(const QStyle *style, QStyle::StandardPixmap folder, const QStri
 DirListBox::DirListBox(QWidget *parent) : QListWidget(parent)
 {
     connect(this, &QListWidget::itemActivated, this, &DirListBox::openEntry);
-    const QString start = nativeClean(QDir::currentPath());
+    const QString start = directoryListPath(QDir::currentPath());
     if (!setPath(start)) {
         m_path = start;
         fill({});
@@ -45,7 +41,7 @@ DirListBox::DirListBox(QWidget *parent) : QListWidget(parent)
 
 bool DirListBox::setPath(const QString &path)
 {
-    const QString target = nativeClean(path);
+    const QString target = directoryListPath(path);
     const auto subdirectories = listSubdirectories(target);
     if (!subdirectories)
         return false;
@@ -92,9 +88,14 @@ void DirListBox::openEntry(QListWidgetItem *item)
         showCannotOpen(target);
 }
 
+QString DirListBox::cannotOpenText(const QString &path)
+{
+    return QStringLiteral("ディレクトリを開けません\n") + displayName(path);
+}
+
 void DirListBox::showCannotOpen(const QString &path)
 {
-    messageBox(this, QStringLiteral("ディレクトリを開けません\n") + displayName(path), Buttons::Ok, Icon::Exclamation);
+    messageBox(this, cannotOpenText(path), Buttons::Ok, Icon::Exclamation);
 }
 
 void DirListBox::keyPressEvent(QKeyEvent *event)

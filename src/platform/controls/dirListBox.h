@@ -19,6 +19,7 @@ public:
     bool setPath(const QString &path);
     // Tells the person that `path` cannot be read.
     void showCannotOpen(const QString &path);
+    static QString cannotOpenText(const QString &path);
 
 signals:
     void changed();

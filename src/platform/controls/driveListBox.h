@@ -14,6 +14,8 @@ public:
     explicit DriveListBox(QWidget *parent = nullptr);
 
     QString drive() const;
+    // Shows the drive that holds `path`.
+    void showDriveOf(const QString &path);
 
 signals:
     void changed();
@@ -22,8 +24,6 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
-    // Shows the drive that holds `path`.
-    void showDriveOf(const QString &path);
     static QStringList availableDrives();
     void addOtherDrives();
     void selectDrive(const QString &root);

@@ -25,6 +25,11 @@ QString listingDirectory(const QString &directory, QChar separator)
     return prefix.isEmpty() ? directory : prefix;
 }
 
+QString directoryListPath(const QString &path)
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(QDir(path).absolutePath()));
+}
+
 QString pathInDirectory(const QString &directory, const QString &name, QChar separator)
 {
     return directoryPrefix(directory, separator) + separator + name;

@@ -15,6 +15,10 @@ QString directoryPrefix(const QString &directory, QChar separator = nativeSepara
 // whose prefix would be empty keeps its "/" rather than naming nothing.
 QString listingDirectory(const QString &directory, QChar separator = nativeSeparator());
 
+// A directory as the directory list names it: absolute, from the working directory when
+// relative, cleaned, with native separators.
+QString directoryListPath(const QString &path);
+
 // The full path of `name` in `directory`, with exactly one separator between them.
 QString pathInDirectory(const QString &directory, const QString &name, QChar separator = nativeSeparator());
 
