@@ -13,9 +13,20 @@ dpkg-deb -x "$work"/pkg/vrel-fileprint_*.deb "$work/root"
 usr=$work/root/usr entry=("$work"/root/usr/share/applications/*.desktop)
 out=$(desktop-file-validate "${entry[@]}" 2>&1) && [ -z "$out" ] || fail "desktop entry: $out"
 appstreamcli validate --no-net "$usr"/share/metainfo/*.metainfo.xml >/dev/null || fail "metainfo"
-program=$usr/bin/$(sed -n 's/^Exec=//p' "${entry[@]}") icon=$(sed -n 's/^Icon=//p' "${entry[@]}")
+program=$usr/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "${entry[@]}") icon=$(sed -n 's/^Icon=//p' "${entry[@]}")
 [ -x "$program" ] && [ -f "$usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no program or SVG icon"
 [ "$(file "$usr"/share/icons/hicolor/*/apps/"$icon".png | grep -oE '[0-9]+ x [0-9]+' | tr '\n' ' ')" = "128 x 128 256 x 256 32 x 32 48 x 48 " ] || fail "icons"
+# The menu entry takes folders but is no folder opener. The folder menus, checked by their formats'
+# own tools: desktop-file-validate knows no Type=Service, KDE's own kind, and nothing checks a
+# Nemo action or a nautilus-python extension but Python's compiler; the command lines they form for
+# a folder are run at the end. The manual page is the program's help.
+grep -qx 'Exec=vrel-fileprint %F' "${entry[@]}" && ! grep -q '^MimeType=' "${entry[@]}" || fail "menu entry and folders"
+out=$(desktop-file-validate "$usr"/share/kio/servicemenus/*.desktop 2>&1 | grep -v 'type is "Service" while') || true
+[ -z "$out" ] && [ -x "$usr"/share/kio/servicemenus/*.desktop ] || fail "service menu: $out"
+PYTHONPYCACHEPREFIX=$work/pycache python3 -m py_compile "$usr"/share/nautilus-python/extensions/*.py || fail "GNOME Files"
+[[ $(LC_ALL=C.UTF-8 man -l "$usr/share/man/man1/vrel-fileprint.1.gz") == *--version* ]] || fail "manual page"
+folder="$work/menus/資料 1"
+commands=$(python3 "$(dirname "$0")/fileManagers.py" "$work/root" "$folder") || fail "file managers: $commands"
 
 source "$(dirname "$0")/cups/start.sh" "$work/cups"
 export XDG_RUNTIME_DIR=$work/run HOME=$work
@@ -161,7 +172,29 @@ keys "$main" ctrl+v && box "Ctrl+V after the silent server" Return
 kill "$pid" && wait "$pid" 2>/dev/null || true
 for _ in $(seq 50); do xdotool search --onlyvisible --name "^VREL's File Print\$" >/dev/null 2>&1 || break; sleep 0.1; done
 mkdir -m 700 "$work/locked" && mkdir "$work/locked/vrel-fileprint.lock"
-XDG_RUNTIME_DIR=$work/locked "$program" 2>"$work/stderr" &
+XDG_RUNTIME_DIR=$work/locked "$program" 2>"$work/stderr" & pid=$!
 window "^VREL's File Print\$" >/dev/null || fail "an unusable lock: no window"
 grep -q "$work/locked/vrel-fileprint.lock" "$work/stderr" || fail "an unusable lock was not reported: $(cat "$work/stderr")"
+
+# A desktop launches the menu entry with two folders; each file manager runs its menu's command on
+# one: the window opens on the (first) folder, whose list the keyboard then exports into it.
+kill "$pid" && wait "$pid" 2>/dev/null || true
+export PATH=$usr/bin:$PATH
+mkdir -p "$folder" "$work/menus/other" && touch "$folder/a.txt" "$work/menus/other/a.txt"
+opens_on_folder() {
+  "$@" &
+  local id; id=$(window "^VREL's File Print\$") || fail "$*: no window"
+  local owner; owner=$(xdotool getwindowpid "$id")
+  keys "$id" Tab Tab Tab Tab Tab Tab Return && box "$*: export" Return && box "$*: export" Return
+  rm "$folder/VREL_FILE_LIST.TXT" || fail "$*: the window is not on $folder"
+  keys "$id" ctrl+x
+  for _ in $(seq 50); do kill -0 "$owner" 2>/dev/null || return 0; sleep 0.1; done
+  fail "$*: Ctrl+X did not end the program"
+}
+opens_on_folder gio launch "${entry[@]}" "$folder" "$work/menus/other"
+while read -r manager words; do
+  eval "command=($words)"
+  [ ${#command[@]} -eq 2 ] && [ "${command[0]}" = vrel-fileprint ] && [ "${command[1]}" = "$folder" ] || fail "$manager: $words"
+  opens_on_folder "${command[@]}"
+done <<<"$commands"
 echo "ok - package, window, keyboard, list file, print server: as a person meets them"
