@@ -62,10 +62,10 @@ void frmReadme::createControls()
         int left;
         const char16_t *colours;
     } swatches[] = {
-        {lblC1, u"C1", QColor(0x00, 0x00, 0x80), QColor(0xFF, 0xFF, 0x00), 1920, u"紺地に黄色の文字"},
-        {lblC2, u"C2", QColor(0xFF, 0xFF, 0xFF), QColor(0x00, 0x00, 0x00), 2520, u"白地に黒の文字"},
-        {lblC3, u"C3", QColor(0x00, 0x00, 0x00), QColor(0xFF, 0xFF, 0xFF), 3120, u"黒地に白の文字"},
-        {lblC4, u"C4", QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0xFF, 0xFF), 3720, u"赤地に白の文字"},
+        {lblC1, u"C1", QColor(0x00, 0x00, 0x80), QColor(0xFF, 0xFF, 0x00), 1920, u"説明文を紺地に黄色の文字にします"},
+        {lblC2, u"C2", QColor(0xFF, 0xFF, 0xFF), QColor(0x00, 0x00, 0x00), 2520, u"説明文を白地に黒の文字にします"},
+        {lblC3, u"C3", QColor(0x00, 0x00, 0x00), QColor(0xFF, 0xFF, 0xFF), 3120, u"説明文を黒地に白の文字にします"},
+        {lblC4, u"C4", QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0xFF, 0xFF), 3720, u"説明文を赤地に白の文字にします"},
     };
     for (const auto &s : swatches) {
         s.label = new platform::ClickableLabel(QString::fromUtf16(s.caption), this);
