@@ -20,7 +20,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value)
-            return box()->isEditable() ? box()->lineEdit()->text() : box()->currentText();
+            return box()->currentText();
         return QAccessibleWidget::text(t);
     }
 
