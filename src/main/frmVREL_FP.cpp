@@ -1,6 +1,7 @@
 #include "frmVREL_FP.h"
 
 #include "module1.h"
+#include "platform/controls/comboBoxName.h"
 #include "platform/controls/dirListBox.h"
 #include "platform/controls/driveListBox.h"
 #include "platform/controls/fileListBox.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -132,6 +134,26 @@ void frmVREL_FP::createControls()
     connect(Combo1, &platform::PatternBox::patternEntered, this, [this] { Combo1_KeyPress(kEnterKeyAscii); });
     connect(Command1, &QPushButton::clicked, this, &frmVREL_FP::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmVREL_FP::Command2_Click);
+    nameControls();
+}
+
+void frmVREL_FP::nameControls()
+{
+    // A screen reader announces a control by its name; without one it reads the box's current
+    // text or nothing at all. Where a label stands beside a control, its words are the name.
+    Label6->setBuddy(Combo1);
+    platform::setComboBoxName(Combo1, Label6->text());
+    Combo1->lineEdit()->setAccessibleName(Label6->text());
+    Combo1->setAccessibleDescription(QStringLiteral("一覧にするファイルの名前の型。例えば *.txt"));
+    platform::setComboBoxName(Drive1, QStringLiteral("ドライブ"));
+    Dir1->setAccessibleName(QStringLiteral("ディレクトリ"));
+    File1->setAccessibleName(QStringLiteral("ファイル"));
+    List1->setAccessibleName(QStringLiteral("ファイル一覧"));
+    List1->setAccessibleDescription(QStringLiteral("名前、拡張子、サイズ、更新日時"));
+    // Read aloud, the ideographic space that spreads the caption would be a pause in a word.
+    Command1->setAccessibleName(QStringLiteral("印刷"));
+    Command1->setAccessibleDescription(QStringLiteral("ファイル一覧を印刷します"));
+    Command2->setAccessibleDescription(QStringLiteral("ファイル一覧をディレクトリにファイル形式で書き出します"));
 }
 
 void frmVREL_FP::createMenus()

@@ -82,6 +82,7 @@ private:
     void Form_Load();
     void createControls();
     void createMenus();
+    void nameControls();
     void forgetList();
 
     listing::FactsReader m_readFacts = platform::readFileFacts;

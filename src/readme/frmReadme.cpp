@@ -53,20 +53,26 @@ void frmReadme::createControls()
     lstReadme->setFont(platform::minchoFont(9.75));
     placeAt(lstReadme, 840, 120, 6975, 5325);
 
+    lstReadme->setAccessibleName(QStringLiteral("説明文"));
+
+    // Heard rather than seen, a swatch says which colours it gives the text.
     const struct {
         platform::ClickableLabel *&label;
         const char16_t *caption;
         QColor back;
         QColor fore;
         int left;
+        const char16_t *colours;
     } swatches[] = {
-        {lblC1, u"C1", QColor(0x00, 0x00, 0x80), QColor(0xFF, 0xFF, 0x00), 1920},
-        {lblC2, u"C2", QColor(0xFF, 0xFF, 0xFF), QColor(0x00, 0x00, 0x00), 2520},
-        {lblC3, u"C3", QColor(0x00, 0x00, 0x00), QColor(0xFF, 0xFF, 0xFF), 3120},
-        {lblC4, u"C4", QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0xFF, 0xFF), 3720},
+        {lblC1, u"C1", QColor(0x00, 0x00, 0x80), QColor(0xFF, 0xFF, 0x00), 1920, u"説明文を紺地に黄色の文字にします"},
+        {lblC2, u"C2", QColor(0xFF, 0xFF, 0xFF), QColor(0x00, 0x00, 0x00), 2520, u"説明文を白地に黒の文字にします"},
+        {lblC3, u"C3", QColor(0x00, 0x00, 0x00), QColor(0xFF, 0xFF, 0xFF), 3120, u"説明文を黒地に白の文字にします"},
+        {lblC4, u"C4", QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0xFF, 0xFF), 3720, u"説明文を赤地に白の文字にします"},
     };
     for (const auto &s : swatches) {
         s.label = new platform::ClickableLabel(QString::fromUtf16(s.caption), this);
+        s.label->setAccessibleName(QStringLiteral("表示色の見本 ") + s.label->text());
+        s.label->setAccessibleDescription(QString::fromUtf16(s.colours));
         s.label->setFont(platform::gothicFont(12, QFont::Bold));
         s.label->setAlignment(Qt::AlignCenter);
         setColours(s.label, QPalette::Window, s.back, QPalette::WindowText, s.fore);
@@ -81,6 +87,7 @@ void frmReadme::createControls()
     // Enter presses the button that has the focus, as on the desktop this window comes from.
     Command1->setAutoDefault(true);
     Command2->setAutoDefault(true);
+    Command2->setAccessibleDescription(QStringLiteral("説明文を印刷します"));
     cdl_read = new platform::CommonDialog(this, QStringLiteral("cdl_read"));
 
     setTabOrder(Command1, lstReadme);

@@ -4,6 +4,7 @@
 
 #include <QSemaphore>
 #include <QSignalSpy>
+#include <QAccessible>
 #include <QStyleFactory>
 
 #include <memory>
@@ -260,6 +261,22 @@ private slots:
             else
                 QCOMPARE(platform::messageBox(&m->w, u"ファイル\r\r拡張子"_s, b.buttons, b.icon), b.answer);
         }
+    }
+
+    void comboBoxesHeardByName()
+    {
+        // A reader says the name, then the text as the value; in the pattern box it follows the
+        // focus into the editor.
+        const auto heard = [](QComboBox *box) {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(box);
+            QString parts = a->text(QAccessible::Name) + u'|' + a->text(QAccessible::Value) + u'|';
+            for (int i = 0; i < a->childCount(); ++i)
+                parts += a->child(i)->object() == box->view() ? u"list "_s : a->child(i)->object() == box->lineEdit() ? u"editor "_s : u"? "_s;
+            return parts + (a->focusChild() && a->focusChild()->object() == box->lineEdit() ? u"|editor"_s : u"|"_s);
+        };
+        m->w.Combo1->setEditText(u"*.txt"_s);
+        QCOMPARE(heard(m->w.Combo1), u"印刷ファイルタイプ|*.txt|list editor |editor"_s);
+        QCOMPARE(heard(m->w.Drive1), u"ドライブ|"_s + m->w.Drive1->currentText() + u"|list |"_s);
     }
 };
 
