@@ -156,6 +156,10 @@ void frmVREL_FP::createMenus()
     mnuFile = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     mnuFprint = mnuFile->addAction(QStringLiteral("印刷(&P)"));
     mnuFprint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFpreview = mnuFile->addAction(QStringLiteral("印刷プレビュー(&V)"));
+    // Beside Ctrl+P, which prints what it shows; no editing key of the pattern box, nor a key
+    // that the desktops keep for themselves.
+    mnuFpreview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     nmuEnd = mnuFile->addAction(QStringLiteral("終了(&X)"));
     nmuEnd->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
 
@@ -166,6 +170,7 @@ void frmVREL_FP::createMenus()
     mnuReadme->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 
     connect(mnuFprint, &QAction::triggered, this, &frmVREL_FP::mnuFprint_Click);
+    connect(mnuFpreview, &QAction::triggered, this, &frmVREL_FP::mnuFpreview_Click);
     connect(nmuEnd, &QAction::triggered, this, &frmVREL_FP::nmuEnd_Click);
     connect(mnuVersion, &QAction::triggered, this, &frmVREL_FP::mnuVersion_Click);
     connect(mnuReadme, &QAction::triggered, this, &frmVREL_FP::mnuReadme_Click);
@@ -203,9 +208,9 @@ bool frmVREL_FP::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Wheel && !Combo1->hasFocus())
         return true;
     if (event->type() == QEvent::ShortcutOverride) {
-        // The menu's Ctrl shortcuts win over the box's own cut and paste.
+        // Any shortcut of the window's actions wins over the box's own cut and paste.
         const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
-        for (const QAction *a : {mnuFprint, nmuEnd, mnuVersion, mnuReadme}) {
+        for (const QAction *a : findChildren<QAction *>()) {
             if (a->shortcut() == pressed)
                 return true;
         }
@@ -299,6 +304,11 @@ void frmVREL_FP::Command1_Click()
 void frmVREL_FP::mnuFprint_Click()
 {
     emit printFileListRequested();
+}
+
+void frmVREL_FP::mnuFpreview_Click()
+{
+    emit previewFileListRequested();
 }
 
 void frmVREL_FP::Command2_Click()

@@ -8,20 +8,38 @@
 
 namespace output {
 
-void PrintFileList(frmVREL_FP &window)
+namespace {
+
+using Procedure = void (platform::CommonDialog::*)(const std::function<std::optional<QStringList>()> &, int);
+
+// The printed pages and their preview: the same check, the same lines, the same indent.
+void runOnList(frmVREL_FP &window, Procedure procedure)
 {
     if (window.List1->count() < 1) {
         platform::messageBox(&window, QStringLiteral("印刷対象ファイルがありません"));
         return;
     }
     constexpr int kIndent = 6;
-    window.CommonDialog->printLines([&window]() -> std::optional<QStringList> { return listingLines(shownList(window)); },
-                                    kIndent);
+    (window.CommonDialog->*procedure)([&window]() -> std::optional<QStringList> { return listingLines(shownList(window)); },
+                                      kIndent);
+}
+
+} // namespace
+
+void PrintFileList(frmVREL_FP &window)
+{
+    runOnList(window, &platform::CommonDialog::printLines);
+}
+
+void PreviewFileList(frmVREL_FP &window)
+{
+    runOnList(window, &platform::CommonDialog::previewLines);
 }
 
 void attachPrinting(frmVREL_FP &window)
 {
     QObject::connect(&window, &frmVREL_FP::printFileListRequested, &window, [&window] { PrintFileList(window); });
+    QObject::connect(&window, &frmVREL_FP::previewFileListRequested, &window, [&window] { PreviewFileList(window); });
 }
 
 } // namespace output
