@@ -76,6 +76,7 @@ timeout 10 "$program" || fail "a second copy did not leave quietly"
 
 # The focus starts in the pattern box; the menu's Ctrl keys win over its cut and paste.
 keys "$main" ctrl+v && box "Ctrl+V" Return
+keys "$main" ctrl+shift+p && box "Ctrl+Shift+P on an empty list" Return
 keys "$main" ctrl+a space semicolon Return && box "a blank pattern" Escape
 
 # The read-me window opens over the main window, though that was moved, and prints the text
@@ -99,6 +100,11 @@ keys "$main" shift+Tab shift+Tab shift+Tab Return
 keys "$(window '^印刷$')" Return
 jobs_in 300 1 || fail "the list did not reach the printer"
 pdftotext -layout "$work"/cups/jobs/*.pdf - | words | diff - <(words <VREL_FILE_LIST.TXT) || fail "the printed list is not the list file"
+# Its preview opens under the program's name; closed, it prints nothing.
+keys "$main" ctrl+shift+p
+preview=$(window "^印刷プレビュー - VREL's File Print\$") || fail "Ctrl+Shift+P showed no preview"
+keys "$preview" Escape
+sleep 1 && jobs_in 1 1 || fail "closing the preview printed"
 
 # The listed directory goes away: Enter in the pattern box says so.
 cd "$work" && rm -rf "$work/files"
