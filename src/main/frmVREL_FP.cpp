@@ -161,6 +161,10 @@ void frmVREL_FP::createMenus()
     mnuFile = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     mnuFprint = mnuFile->addAction(QStringLiteral("印刷(&P)"));
     mnuFprint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFpreview = mnuFile->addAction(QStringLiteral("印刷プレビュー(&V)"));
+    // Beside Ctrl+P, which prints what it shows; no editing key of the pattern box, nor a key
+    // that the desktops keep for themselves.
+    mnuFpreview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     nmuEnd = mnuFile->addAction(QStringLiteral("終了(&X)"));
     nmuEnd->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
 
@@ -171,6 +175,7 @@ void frmVREL_FP::createMenus()
     mnuReadme->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 
     connect(mnuFprint, &QAction::triggered, this, &frmVREL_FP::mnuFprint_Click);
+    connect(mnuFpreview, &QAction::triggered, this, &frmVREL_FP::mnuFpreview_Click);
     connect(nmuEnd, &QAction::triggered, this, &frmVREL_FP::nmuEnd_Click);
     connect(mnuVersion, &QAction::triggered, this, &frmVREL_FP::mnuVersion_Click);
     connect(mnuReadme, &QAction::triggered, this, &frmVREL_FP::mnuReadme_Click);
@@ -295,6 +300,11 @@ void frmVREL_FP::Command1_Click()
 void frmVREL_FP::mnuFprint_Click()
 {
     emit printFileListRequested();
+}
+
+void frmVREL_FP::mnuFpreview_Click()
+{
+    emit previewFileListRequested();
 }
 
 void frmVREL_FP::Command2_Click()

@@ -50,6 +50,7 @@ public:
 
     QMenu *mnuFile = nullptr;
     QAction *mnuFprint = nullptr;
+    QAction *mnuFpreview = nullptr;
     QAction *nmuEnd = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuVersion = nullptr;
@@ -62,6 +63,7 @@ public:
     void Command1_Click();
     void Command2_Click();
     void mnuFprint_Click();
+    void mnuFpreview_Click();
     void nmuEnd_Click();
     void mnuVersion_Click();
     void mnuReadme_Click();
@@ -75,6 +77,7 @@ public:
 
 signals:
     void printFileListRequested();
+    void previewFileListRequested();
     void exportFileListRequested();
     void readmeRequested();
 

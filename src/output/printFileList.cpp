@@ -8,6 +8,23 @@
 
 namespace output {
 
+namespace {
+
+using Procedure = void (platform::CommonDialog::*)(const std::function<std::optional<QStringList>()> &, int);
+
+// The printed pages and their preview: the same check, the same lines, the same indent.
+void runOnList(frmVREL_FP &window, Procedure procedure)
+{
+    if (window.List1->count() < 1) {
+        platform::messageBox(&window, nothingToPrintText());
+        return;
+    }
+    (window.CommonDialog->*procedure)([&window]() -> std::optional<QStringList> { return listingLines(shownList(window)); },
+                                      kPrintIndent);
+}
+
+} // namespace
+
 QString nothingToPrintText()
 {
     return QStringLiteral("印刷対象ファイルがありません");
@@ -15,17 +32,18 @@ QString nothingToPrintText()
 
 void PrintFileList(frmVREL_FP &window)
 {
-    if (window.List1->count() < 1) {
-        platform::messageBox(&window, nothingToPrintText());
-        return;
-    }
-    window.CommonDialog->printLines([&window]() -> std::optional<QStringList> { return listingLines(shownList(window)); },
-                                    kPrintIndent);
+    runOnList(window, &platform::CommonDialog::printLines);
+}
+
+void PreviewFileList(frmVREL_FP &window)
+{
+    runOnList(window, &platform::CommonDialog::previewLines);
 }
 
 void attachPrinting(frmVREL_FP &window)
 {
     QObject::connect(&window, &frmVREL_FP::printFileListRequested, &window, [&window] { PrintFileList(window); });
+    QObject::connect(&window, &frmVREL_FP::previewFileListRequested, &window, [&window] { PreviewFileList(window); });
 }
 
 } // namespace output

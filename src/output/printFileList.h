@@ -13,7 +13,11 @@ void PrintFileList(frmVREL_FP &window);
 QString nothingToPrintText();
 inline constexpr int kPrintIndent = 6;
 
-// Answers the window's print requests (button and menu entry alike) with PrintFileList.
+// The pages PrintFileList would print, in the print preview, from which they can be printed.
+void PreviewFileList(frmVREL_FP &window);
+
+// Answers the window's print requests (button and menu entry alike) with PrintFileList, and
+// its preview requests with PreviewFileList.
 void attachPrinting(frmVREL_FP &window);
 
 } // namespace output

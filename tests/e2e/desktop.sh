@@ -103,6 +103,7 @@ keys "$main" shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 
 # The focus starts in the pattern box; the menu's Ctrl keys win over its cut and paste.
 keys "$main" ctrl+v && box "Ctrl+V" Return
+keys "$main" ctrl+shift+p && box "Ctrl+Shift+P on an empty list" Return
 keys "$main" ctrl+a space semicolon Return && box "a blank pattern" Escape
 
 # The read-me window opens over the main window, though that was moved, and prints the text
@@ -135,6 +136,11 @@ cupsreject capture
 code=0 && env -u DISPLAY "$program" --print . 2>"$work/refused" || code=$?
 [ "$code" = 8 ] && grep -q $'^印刷処理を中断します: .*not accepting jobs' "$work/refused" || fail "a queue that refused: exit $code, $(cat "$work/refused")"
 cupsaccept capture
+# Its preview opens under the program's name; closed, it prints nothing.
+keys "$main" ctrl+shift+p
+preview=$(window "^印刷プレビュー - VREL's File Print\$") || fail "Ctrl+Shift+P showed no preview"
+keys "$preview" Escape
+sleep 1 && jobs_in 1 1 || fail "closing the preview printed"
 
 # The listed directory goes away: Enter in the pattern box says so.
 cd "$work" && rm -rf "$work/files"

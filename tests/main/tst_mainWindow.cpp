@@ -5,6 +5,8 @@
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QAccessible>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStyleFactory>
 
 #include <memory>
@@ -47,6 +49,10 @@ private slots:
         m->w.Dir1->clear();
         m->w.setFocus();
         fixtures::compareWithReference(m->w.grab().toImage(), u"mainWindow"_s);
+        // Opened, the file menu shows each entry's access key and shortcut.
+        m->w.menuBar()->setActiveAction(m->w.mnuFile->menuAction());
+        QTRY_VERIFY(m->w.mnuFile->isVisible());
+        fixtures::compareWithReference(m->w.mnuFile->grab().toImage(), u"fileMenu"_s);
     }
 
     void iconsAsDrawn()

@@ -276,20 +276,23 @@ private slots:
         frmVREL_FP &w = m->w;
         QPrinter &printer = m->printToPdf(*w.CommonDialog, &w);
         Scripted &person = m->person;
-        // The read-me command may have left the hourglass: the empty list's message leaves it;
-        // the abort path, on a cancelled dialog or a printer failing at the second line, ends it.
+        // The read-me command may have left the hourglass: the empty list's message leaves it,
+        // for the print and the preview alike; the abort path, on a cancelled dialog or a printer
+        // failing at the second line, printed or previewed, ends it.
         platform::setMousePointer(&w, platform::MousePointer::Hourglass);
         w.Command1->click();
+        w.mnuFpreview->trigger();
         m->list(dir.path(), u"*001.dat"_s); // one line is a list to print
         person.acceptDialog = false;
         w.Command1->click();
         person.acceptDialog = true;
-        person.failAtLine = 2;
-        w.Command1->click();
+        for (QAction *command : {w.mnuFprint, w.mnuFpreview})
+            person.failAtLine = 2, command->trigger();
         const QString abort = u"印刷処理を中断します (hourglass)"_s, font = u"font ＭＳ 明朝 (hourglass)"_s, size = u"size 12 (hourglass)"_s;
-        QCOMPARE(person.trace, (QStringList{u"印刷対象ファイルがありません (hourglass)"_s, u"printer dialog (hourglass)"_s, u"discard (hourglass)"_s, abort,
-                                            u"printer dialog"_s, font, size, u"      VREL's file print  (hourglass)"_s,
-                                            u"      "_s + rule + u" (hourglass)"_s, u"discard (hourglass)"_s, abort}));
+        const QString empty = u"印刷対象ファイルがありません (hourglass)"_s, preview = u"preview 印刷プレビュー - VREL's File Print"_s;
+        const QStringList failing{font, size, u"      VREL's file print  (hourglass)"_s, u"      "_s + rule + u" (hourglass)"_s, u"discard (hourglass)"_s, abort};
+        QCOMPARE(person.trace, QStringList({empty, empty, u"printer dialog (hourglass)"_s, u"discard (hourglass)"_s, abort, u"printer dialog"_s})
+                                   + failing + QStringList{preview + u" (hourglass)"_s} + failing);
         QCOMPARE(person.boxes[0].icon, platform::Icon::None);
         QVERIFY(!QFile::exists(printer.outputFileName()));
 
@@ -314,6 +317,23 @@ private slots:
         QCOMPARE(fixtures::printedPages(batch), fixtures::printedPages(printer));
         const Ran queue = runProgram({u"--print"_s, dir.path()});
         QCOMPARE(QStringList({QString::number(queue.exitCode), queue.err}), QStringList({u"8"_s, u"印刷処理を中断します: プリンタがありません\n"_s}));
+        // The preview's pages are the printed ones, drawn alike with the hourglass up. Its print
+        // button prints through the printer dialog on the page setup chosen there, which stays.
+        const QList<QStringList> printed = fixtures::printedPages(printer);
+        std::pair<QList<QStringList>, int> previewed;
+        person.looking = [&](QPrintPreviewWidget &pages) {
+            pages.print();
+            previewed = {fixtures::printedPages(printer), pages.pageCount()};
+            pages.setLandscapeOrientation();
+        };
+        person.printFromPreview = true;
+        person.trace.clear();
+        w.mnuFpreview->trigger();
+        QCOMPARE(previewed, std::pair(printed, 2));
+        const QStringList drawn = expected.mid(1);
+        QCOMPARE(person.trace, QStringList{preview + u" (hourglass)"_s} + drawn + drawn + drawn + expected);
+        QCOMPARE(m->pointer() + QString::number(printer.pageLayout().orientation()), u"1"_s);
+        QCOMPARE(fixtures::printedPages(printer), fixtures::seen(listing, 6, printer));
     }
 };
 

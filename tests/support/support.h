@@ -6,10 +6,13 @@
 #include "platform/text/cp932.h"
 #include "platform/window/messageBox.h"
 
+#include <QAction>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,14 +28,15 @@
 
 using namespace Qt::StringLiterals;
 
-// Stands in for the person at the screen, answering every message box and printer dialog the
-// program shows, and for the printer, which it passes lines on to and can make fail mid-job.
-// It notes what happened, in order, in `trace`, each step tagged by `mark` (with the pointer, say).
-class Scripted final : public platform::MessageBoxService, public platform::PrinterDialogService, public platform::LinePrinter
+// Stands in for the person at the screen, answering every message box, printer dialog and print
+// preview the program shows, and for the printer, which it passes lines on to and can make fail
+// mid-job. It notes what happened, in order, in `trace`, each step tagged by `mark` (with the
+// pointer, say).
+class Scripted final : public platform::MessageBoxService, public platform::PrinterDialogService, public platform::PrintPreviewService, public platform::LinePrinter
 {
 public:
-    Scripted() : m_boxes(platform::setMessageBoxService(this)), m_dialog(platform::setPrinterDialogService(this)) {}
-    ~Scripted() override { platform::setMessageBoxService(m_boxes), platform::setPrinterDialogService(m_dialog); }
+    Scripted() : m_boxes(platform::setMessageBoxService(this)), m_dialog(platform::setPrinterDialogService(this)), m_preview(platform::setPrintPreviewService(this)) {}
+    ~Scripted() override { platform::setMessageBoxService(m_boxes), platform::setPrinterDialogService(m_dialog), platform::setPrintPreviewService(m_preview); }
     Scripted(const Scripted &) = delete;
     Scripted &operator=(const Scripted &) = delete;
 
@@ -43,6 +47,20 @@ public:
         return answers.isEmpty() ? otherwise : answers.takeFirst();
     }
     bool choosePrinter(QWidget *, QPrinter &) override { return note(u"printer dialog"_s) && acceptDialog; }
+    // Looks at the preview, shown as exec shows it, then closes it or presses its print button.
+    bool showPreview(QPrintPreviewDialog &dialog) override
+    {
+        note(u"preview "_s + dialog.windowTitle()), dialog.show();
+        if (looking)
+            looking(*dialog.findChild<QPrintPreviewWidget *>());
+        for (QAction *action : dialog.findChildren<QAction *>()) {
+            if (printFromPreview && action->text() == QCoreApplication::translate("QPrintPreviewDialog", "Print"))
+                action->trigger();
+        }
+        if (dialog.isVisible())
+            dialog.reject();
+        return dialog.result() == QDialog::Accepted;
+    }
     bool setFontName(const QString &name) override { return note(u"font "_s + name) && inner->setFontName(name); }
     bool setFontSize(qreal points) override { return note(u"size %1"_s.arg(points)) && inner->setFontSize(points); }
     bool printLine(const QString &text) override { return note(text) && --failAtLine != 0 && inner->printLine(text); }
@@ -52,6 +70,8 @@ public:
     QList<platform::Message> boxes;
     QList<platform::Answer> answers; // given in turn; then OK, or Retry where there is no OK
     bool acceptDialog = true;
+    std::function<void(QPrintPreviewWidget &)> looking;
+    bool printFromPreview = false;
     int failAtLine = 0;                     // from 1; 0 never
     platform::LinePrinter *inner = nullptr; // where the lines go on to
     std::function<QString()> mark;
@@ -61,6 +81,7 @@ private:
     bool note(const QString &what) { return trace.append(mark ? what + mark() : what), true; }
     platform::MessageBoxService *m_boxes;
     platform::PrinterDialogService *m_dialog;
+    platform::PrintPreviewService *m_preview;
 };
 
 // A small file system of the test's own (a 64 KiB tmpfs) on `dir`, gone again however the test

@@ -6,6 +6,9 @@
 #include "platform/window/messageBox.h"
 #include "platform/window/mousePointer.h"
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QWidget>
 
@@ -66,23 +69,66 @@ void CommonDialog::printLines(const std::function<std::optional<QStringList>()> 
     if (!showPrinterDialog(m_window, printer()))
         return abortPrinting();
     setMousePointer(m_window, MousePointer::Hourglass);
-
-    LinePrinter &out = linePrinter();
-    if (!out.setFontName(QString::fromUtf16(kPrinterFont)) || !out.setFontSize(kPrinterPoints))
+    if (!typeset(lines, indent))
         return abortPrinting();
+}
+
+void CommonDialog::previewLines(const std::function<std::optional<QStringList>()> &lines, int indent)
+{
+    if (preview(lines, indent))
+        printLines(lines, indent);
+}
+
+bool CommonDialog::preview(const std::function<std::optional<QStringList>()> &lines, int indent)
+{
+    const DefaultPointerAtEnd pointer(m_window);
+    if (!m_printer && !printServerAnswers(kServerPatience))
+        return abortPrinting(), false;
+    setMousePointer(m_window, MousePointer::Hourglass);
     const std::optional<QStringList> text = lines();
     if (!text)
-        return abortPrinting();
+        return abortPrinting(), false;
+
+    QPrintPreviewDialog dialog(&printer(), m_window);
+    dialog.setWindowTitle(QStringLiteral("印刷プレビュー - ") + m_window->windowTitle());
+    // The pages shown are drawn as they are printed, on this printer, whose page setup the
+    // preview changes for the prints after it too. A failure closes the preview, then says so.
+    bool drawn = true;
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *) {
+        if (drawn && !(drawn = typeset([&text] { return text; }, indent)))
+            QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
+    });
+    // Qt's print button would print through a printer dialog of its own; this one closes the
+    // preview for the print command's way.
+    for (QAction *action : dialog.findChildren<QAction *>()) {
+        if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", "Print")) {
+            action->disconnect(&dialog);
+            connect(action, &QAction::triggered, &dialog, &QDialog::accept);
+        }
+    }
+    const bool print = showPrintPreview(dialog);
+    if (!drawn)
+        return abortPrinting(), false;
+    return print;
+}
+
+bool CommonDialog::typeset(const std::function<std::optional<QStringList>()> &lines, int indent)
+{
+    LinePrinter &out = linePrinter();
+    if (!out.setFontName(QString::fromUtf16(kPrinterFont)) || !out.setFontSize(kPrinterPoints))
+        return false;
+    const std::optional<QStringList> text = lines();
+    if (!text)
+        return false;
     // An empty document would still feed a blank sheet through the printer.
     if (text->isEmpty())
-        return out.discardDocument();
+        return out.discardDocument(), true;
     const QString margin(indent, u' ');
     for (const QString &line : *text) {
         if (!out.printLine(margin + line))
-            return abortPrinting();
+            return false;
     }
-    if (!out.endDocument())
-        return abortPrinting();
+    return out.endDocument();
 }
 
 void CommonDialog::abortPrinting()

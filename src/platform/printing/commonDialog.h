@@ -16,7 +16,7 @@ class LinePrinter;
 
 // A window's printer: the dialog that picks it and the printer the lines go to, one and the
 // same QPrinter. It lives as a child of its window, so a printer chosen once stays chosen for
-// the next print from that window. The printer is made on the first print, not before: making
+// the next print from that window. The printer is made on the first print or preview, not before: making
 // it loads the print support and asks the print server for its queues.
 class CommonDialog : public QObject
 {
@@ -32,6 +32,11 @@ public:
     // dialog has closed; when there are none, nothing reaches the printer. A step that fails,
     // the dialog dismissed or no lines to be had, ends on the abort path.
     void printLines(const std::function<std::optional<QStringList>()> &lines, int indent);
+    // The same pages in Qt's print preview, drawn by the same steps on the same printer, the
+    // hourglass up from before the lines are asked for until the preview closes. Its print
+    // button closes it and runs printLines. No lines to be had, or a failure drawing them, ends
+    // on the abort path.
+    void previewLines(const std::function<std::optional<QStringList>()> &lines, int indent);
 
     QPrinter &printer();
     LinePrinter &linePrinter();
@@ -39,6 +44,10 @@ public:
     void setLinePrinter(LinePrinter *linePrinter) { m_linePrinter = linePrinter; }
 
 private:
+    // True when the person asked for the previewed pages to be printed.
+    bool preview(const std::function<std::optional<QStringList>()> &lines, int indent);
+    // The printers' face, then the lines, each after `indent` spaces, to the end of the document.
+    bool typeset(const std::function<std::optional<QStringList>()> &lines, int indent);
     // Where the procedure goes when any step fails: the document begun is dropped and the
     // person is told, with the hourglass still up.
     void abortPrinting();

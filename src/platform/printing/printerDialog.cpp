@@ -1,18 +1,28 @@
 #include "printerDialog.h"
 
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 
 namespace platform {
 
 namespace {
 
 PrinterDialogService *g_service = nullptr;
+PrintPreviewService *g_previewService = nullptr;
 
 PrinterDialogService &service()
 {
     static QtPrinterDialogService qtService;
     if (g_service)
         return *g_service;
+    return qtService;
+}
+
+PrintPreviewService &previewService()
+{
+    static QtPrintPreviewService qtService;
+    if (g_previewService)
+        return *g_previewService;
     return qtService;
 }
 
@@ -34,6 +44,23 @@ PrinterDialogService *setPrinterDialogService(PrinterDialogService *replacement)
 bool showPrinterDialog(QWidget *parent, QPrinter &printer)
 {
     return service().choosePrinter(parent, printer);
+}
+
+bool QtPrintPreviewService::showPreview(QPrintPreviewDialog &dialog)
+{
+    return dialog.exec() == QDialog::Accepted;
+}
+
+PrintPreviewService *setPrintPreviewService(PrintPreviewService *replacement)
+{
+    PrintPreviewService *previous = g_previewService;
+    g_previewService = replacement;
+    return previous;
+}
+
+bool showPrintPreview(QPrintPreviewDialog &dialog)
+{
+    return previewService().showPreview(dialog);
 }
 
 } // namespace platform

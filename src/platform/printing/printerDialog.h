@@ -1,5 +1,6 @@
 #pragma once
 
+class QPrintPreviewDialog;
 class QPrinter;
 class QWidget;
 
@@ -25,5 +26,25 @@ public:
 PrinterDialogService *setPrinterDialogService(PrinterDialogService *service);
 
 bool showPrinterDialog(QWidget *parent, QPrinter &printer);
+
+// The print preview, shown modally once it is made. Tests put a scripted one in its place.
+class PrintPreviewService
+{
+public:
+    virtual ~PrintPreviewService() = default;
+    // True when the person asked for the pages to be printed, false when the preview was closed.
+    virtual bool showPreview(QPrintPreviewDialog &dialog) = 0;
+};
+
+class QtPrintPreviewService final : public PrintPreviewService
+{
+public:
+    bool showPreview(QPrintPreviewDialog &dialog) override;
+};
+
+// Swaps the service in use and returns the previous one; nullptr puts the Qt one back.
+PrintPreviewService *setPrintPreviewService(PrintPreviewService *service);
+
+bool showPrintPreview(QPrintPreviewDialog &dialog);
 
 } // namespace platform
