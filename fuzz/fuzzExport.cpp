@@ -1,5 +1,4 @@
 #include "fuzzCheck.h"
-#include "main/module1.h"
 #include "output/listFile.h"
 #include "platform/text/cp932.h"
 
@@ -21,13 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return std::optional(platform::FileFacts{in.ConsumeIntegralInRange<qint64>(0, 1LL << 40),
                                                  {in.ConsumeIntegralInRange(-3000, 3000), 1, 2, 3, 4, 5}});
     });
-    auto table = std::make_shared<const listing::FileTable>(std::get<listing::FileTable>(built));
-    listing::storeInModule1(table);
-    output::ShownList shown{text(), text(), table};
-    shown.nameWidth = in.ConsumeIntegralInRange(0, 2048);
-    shown.totalBytes = in.ConsumeIntegralInRange<qint64>(0, std::numeric_limits<qint64>::max());
+    const output::ShownList shown{text(), text(), std::make_shared<const listing::FileTable>(std::get<listing::FileTable>(built))};
     const QStringList lines = output::listingLines(shown);
-    FUZZ_CHECK(lines.last().startsWith(QStringLiteral("Total(") + QString::number(files.size()) + u')') && lines.last().size() >= shown.nameWidth);
+    FUZZ_CHECK(lines.last().startsWith(QStringLiteral("Total(") + QString::number(files.size()) + u')') && lines.last().size() >= shown.columnsWidth());
     FUZZ_CHECK(output::listFileBytes(output::ListFormat::Txt, shown) == platform::toCp932(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
     FUZZ_CHECK(output::listFileBytes(output::ListFormat::Csv, shown).count("\r\n") == files.size());
     return 0;

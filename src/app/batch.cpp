@@ -5,7 +5,6 @@
 #include "output/listFile.h"
 #include "output/listing.h"
 #include "output/printFileList.h"
-#include "platform/controls/dirListBox.h"
 #include "platform/files/paths.h"
 #include "platform/printing/commonDialog.h"
 #include "platform/printing/printServer.h"
@@ -122,7 +121,7 @@ std::optional<Refused> listAndOutput(const Request &request)
     const QString directory = platform::directoryListPath(request.folder);
     const std::optional<platform::ListedFiles> files = platform::listFiles(directory, request.pattern);
     if (!files)
-        return Refused{ExitCode::CannotOpenDirectory, platform::DirListBox::cannotOpenText(directory)};
+        return Refused{ExitCode::CannotOpenDirectory, listing::cannotOpenText(directory)};
     if (files->size() > listing::kFileLimit)
         return Refused{ExitCode::TooManyFiles, listing::tooManyFilesText(listing::kFileLimit)};
     if (listing::isBlankPattern(request.pattern))
@@ -134,9 +133,7 @@ std::optional<Refused> listAndOutput(const Request &request)
     const bool printing = request.output == Request::Output::Pdf || request.output == Request::Output::Printer;
     if (table->size() < 1)
         return Refused{ExitCode::NoFiles, printing ? output::nothingToPrintText() : output::nothingToExportText()};
-    listing::storeInModule1(table);
-    const output::ShownList shown{directory, request.pattern, table, table->totalBytes, table->nameWidth, table->extWidth,
-                                  table->sizeWidth};
+    const output::ShownList shown{directory, request.pattern, table};
     if (printing)
         return print(request, shown);
 

@@ -130,6 +130,7 @@ void frmVREL_FP::createControls()
 
     connect(Drive1, &platform::DriveListBox::changed, this, &frmVREL_FP::Drive1_Change);
     connect(Dir1, &platform::DirListBox::changed, this, &frmVREL_FP::Dir1_Change);
+    connect(Dir1, &platform::DirListBox::cannotOpen, this, &frmVREL_FP::showCannotOpen);
     connect(Combo1, &QComboBox::activated, this, &frmVREL_FP::Combo1_Click);
     connect(Combo1, &platform::PatternBox::patternEntered, this, [this] { Combo1_KeyPress(kEnterKeyAscii); });
     connect(Command1, &QPushButton::clicked, this, &frmVREL_FP::Command1_Click);
@@ -208,7 +209,7 @@ void frmVREL_FP::Form_Load()
 void frmVREL_FP::forgetList()
 {
     List1->clear();
-    listing::resetModule1();
+    Module1::gFiles.reset();
 }
 
 void frmVREL_FP::Dir1_Change()
@@ -226,7 +227,7 @@ void frmVREL_FP::Dir1_Change()
     if (listing == platform::FileListBox::Listing::NoAnswer)
         return;
     if (listing == platform::FileListBox::Listing::Unreadable) {
-        Dir1->showCannotOpen(directory);
+        showCannotOpen(directory);
         return;
     }
     if (File1->listCount() > Module1::gFileLimit) {
@@ -257,7 +258,7 @@ void frmVREL_FP::Dir1_Change()
     // and the per-file values come from the same files.
     auto table = std::make_shared<const listing::FileTable>(std::get<listing::FileTable>(std::move(built)));
     List1->setLines(int(table->size()), [table](int row) { return table->line(row); });
-    listing::storeInModule1(std::move(table));
+    Module1::gFiles = std::move(table);
 }
 
 void frmVREL_FP::openFolder(const QString &folder, const QString &pattern)
@@ -266,13 +267,18 @@ void frmVREL_FP::openFolder(const QString &folder, const QString &pattern)
     const QString before = Dir1->path();
     const auto opened = Dir1->open(folder);
     if (opened == platform::DirListBox::Opened::Unreadable)
-        Dir1->showCannotOpen(platform::directoryListPath(folder));
+        showCannotOpen(platform::directoryListPath(folder));
     if (opened != platform::DirListBox::Opened::Yes)
         return;
     Drive1->showDriveOf(Dir1->path());
     // Moving has built the list already; staying put builds it as Enter in the box does.
     if (Dir1->path() == before)
         Dir1_Change();
+}
+
+void frmVREL_FP::showCannotOpen(const QString &directory)
+{
+    platform::messageBox(this, listing::cannotOpenText(directory), platform::Buttons::Ok, platform::Icon::Exclamation);
 }
 
 void frmVREL_FP::Drive1_Change()

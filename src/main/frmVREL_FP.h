@@ -87,6 +87,8 @@ private:
     void createMenus();
     void nameControls();
     void forgetList();
+    // Gone since it was shown, kept from us, or on a disk taken away.
+    void showCannotOpen(const QString &directory);
 
     listing::FactsReader m_readFacts = platform::readFileFacts;
 };

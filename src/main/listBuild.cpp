@@ -1,6 +1,5 @@
 #include "listBuild.h"
 
-#include "module1.h"
 #include "platform/text/cp932.h"
 #include "platform/text/format.h"
 #include "platform/files/paths.h"
@@ -55,43 +54,29 @@ void FileTable::appendLine(qsizetype i, QString &text) const
     platform::appendDateTime(text, f.modified);
 }
 
-const FileTable::Values &FileTable::values(qsizetype i) const
-{
-    if (m_lastRead.file != i) {
-        const QString fileName = m_listed.name(i);
-        const NameParts parts = splitFileName(fileName);
-        QString time = platform::formatDateTime(facts(i).modified);
-        QString date = time.first(kDateChars);
-        time.remove(0, time.size() - kTimeChars);
-        m_lastRead = {i, parts.name.toString(), parts.extension.toString(), QString::number(m_files[i].runningTotal),
-                      std::move(date), std::move(time)};
-    }
-    return m_lastRead;
-}
-
 QString FileTable::name(qsizetype i) const
 {
-    return values(i).name;
+    return splitFileName(m_listed.name(i)).name.toString();
 }
 
 QString FileTable::extension(qsizetype i) const
 {
-    return values(i).extension;
+    return splitFileName(m_listed.name(i)).extension.toString();
 }
 
 QString FileTable::runningTotal(qsizetype i) const
 {
-    return values(i).runningTotal;
+    return QString::number(m_files[i].runningTotal);
 }
 
 QString FileTable::date(qsizetype i) const
 {
-    return values(i).date;
+    return platform::formatDateTime(facts(i).modified).first(kDateChars);
 }
 
 QString FileTable::time(qsizetype i) const
 {
-    return values(i).time;
+    return platform::formatDateTime(facts(i).modified).last(kTimeChars);
 }
 
 std::variant<FileTable, UnreadableFile> buildFileList(const QString &directory, const platform::ListedFiles &files,
@@ -142,24 +127,6 @@ std::variant<FileTable, UnreadableFile> buildFileList(const QString &directory, 
     return table;
 }
 
-void storeInModule1(std::shared_ptr<const FileTable> table)
-{
-    Module1::gTotalBytes = table->totalBytes;
-    Module1::gNameWidth = table->nameWidth;
-    Module1::gExtWidth = table->extWidth;
-    Module1::gSizeWidth = table->sizeWidth;
-    Module1::gFiles = std::move(table);
-}
-
-void resetModule1()
-{
-    Module1::gTotalBytes = 0;
-    Module1::gNameWidth = kMinNameWidth;
-    Module1::gExtWidth = 0;
-    Module1::gSizeWidth = 0;
-    Module1::gFiles.reset();
-}
-
 QString tooManyFilesText(int limit)
 {
     return QStringLiteral("ファイル数が") + u' ' + QString::number(limit) + QStringLiteral("を越えていますから処理出来ません");
@@ -173,6 +140,11 @@ QString noPatternText()
 QString unreadableFileText(const QString &path)
 {
     return QStringLiteral("ファイルの情報を読み取れません\n") + path;
+}
+
+QString cannotOpenText(const QString &directory)
+{
+    return QStringLiteral("ディレクトリを開けません\n") + platform::displayName(directory);
 }
 
 bool isBlankPattern(const QString &pattern)

@@ -76,23 +76,10 @@ private:
         std::array<quint8, 5> monthToSecond {};
     };
 
-    // A file's five per-file values, made together: the CSV file reads them one after the other.
-    struct Values
-    {
-        qsizetype file = -1;
-        QString name;
-        QString extension;
-        QString runningTotal;
-        QString date;
-        QString time;
-    };
-
     platform::FileFacts facts(qsizetype i) const;
-    const Values &values(qsizetype i) const;
 
     platform::ListedFiles m_listed;
     std::vector<File> m_files;
-    mutable Values m_lastRead;
 };
 
 // Two passes over `files` of `directory`: the first measures the columns, the second reads
@@ -100,15 +87,11 @@ private:
 std::variant<FileTable, UnreadableFile> buildFileList(const QString &directory, const platform::ListedFiles &files,
                                                       const FactsReader &readFacts = platform::readFileFacts);
 
-// Module1 after an accepted build, and after a refused one: the start values, so that no
-// output can ever pair one build's lines with another's values.
-void storeInModule1(std::shared_ptr<const FileTable> table);
-void resetModule1();
-
 // Why a build is refused, in the words the person is told, wherever the list is built.
 QString tooManyFilesText(int limit);
 QString noPatternText();
 QString unreadableFileText(const QString &path);
+QString cannotOpenText(const QString &directory);
 // Spaces and separators alone name no pattern, though they would list every file.
 bool isBlankPattern(const QString &pattern);
 

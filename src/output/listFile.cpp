@@ -1,6 +1,5 @@
 #include "listFile.h"
 
-#include "main/module1.h"
 #include "platform/files/fileSystem.h"
 #include "platform/files/paths.h"
 #include "platform/text/cp932.h"
@@ -55,13 +54,12 @@ QByteArray listFileBytes(ListFormat format, const ShownList &shown)
 {
     if (format == ListFormat::Txt)
         return platform::toCp932(listingText(shown));
-    // Module1's values of each listed file, straight into one text, converted at once.
+    // The per-file values of each listed file, straight into one text, converted at once.
     QString text;
-    const int records = int(std::min<qsizetype>(shown.count(), Module1::kMaxEntries));
-    text.reserve(records * 64);
-    for (int k = 1; k <= records; ++k) {
-        appendCsvRecord(text, {Module1::gFileName[k], Module1::gFileExt[k], Module1::gRunningTotal[k], Module1::gFileDate[k],
-                               Module1::gFileTime[k]});
+    text.reserve(shown.count() * 64);
+    for (qsizetype i = 0; i < shown.count(); ++i) {
+        const listing::FileTable &f = *shown.files;
+        appendCsvRecord(text, {f.name(i), f.extension(i), f.runningTotal(i), f.date(i), f.time(i)});
     }
     return platform::toCp932(text);
 }

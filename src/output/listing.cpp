@@ -27,15 +27,14 @@ QStringList header(const ShownList &shown)
 
 QString totalLine(const ShownList &shown)
 {
-    return listingTotalLine(int(shown.count()), shown.totalBytes, shown.nameWidth + shown.extWidth + shown.sizeWidth);
+    return listingTotalLine(int(shown.count()), shown.totalBytes(), shown.columnsWidth());
 }
 
 } // namespace
 
 ShownList shownList(const frmVREL_FP &window)
 {
-    return {window.Dir1->path(), window.Combo1->currentText(), Module1::gFiles, Module1::gTotalBytes,
-            Module1::gNameWidth, Module1::gExtWidth, Module1::gSizeWidth};
+    return {window.Dir1->path(), window.Combo1->currentText(), Module1::gFiles};
 }
 
 QString headerDirectory(const ShownList &shown)
@@ -63,7 +62,7 @@ QString listingText(const ShownList &shown)
 {
     const QStringList head = header(shown);
     QString text;
-    text.reserve((shown.count() + head.size() + 2) * (shown.nameWidth + shown.extWidth + shown.sizeWidth + 20));
+    text.reserve((shown.count() + head.size() + 2) * (shown.columnsWidth() + 20));
     const QLatin1StringView lineEnd("\r\n");
     for (const QString &line : head) {
         text += line;

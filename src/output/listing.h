@@ -20,12 +20,11 @@ struct ShownList
     QString directory;
     QString pattern;
     std::shared_ptr<const listing::FileTable> files; // none before the first accepted build
-    qint64 totalBytes = 0;
-    int nameWidth = listing::kMinNameWidth;
-    int extWidth = 0;
-    int sizeWidth = 0;
 
+    // The build's own figures; without one, its start values.
     qsizetype count() const { return files ? files->size() : 0; }
+    qint64 totalBytes() const { return files ? files->totalBytes : 0; }
+    int columnsWidth() const { return files ? files->nameWidth + files->extWidth + files->sizeWidth : listing::kMinNameWidth; }
 };
 
 ShownList shownList(const frmVREL_FP &window);

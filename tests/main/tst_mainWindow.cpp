@@ -23,8 +23,8 @@ class TestMainWindow : public QObject
     // The list a build leaves: its lines and the values the outputs read beside them.
     QString builtList() const
     {
-        return m->w.List1->lines().join(u'|') + u"/%1/%2/%3/%4"_s.arg(Module1::gTotalBytes).arg(Module1::gNameWidth).arg(Module1::gExtWidth).arg(Module1::gSizeWidth)
-               + Module1::gFileName[1];
+        const auto &f = Module1::gFiles;
+        return m->w.List1->lines().join(u'|') + (f ? u"/%1/%2/%3/%4"_s.arg(f->totalBytes).arg(f->nameWidth).arg(f->extWidth).arg(f->sizeWidth) : u"/none"_s);
     }
 
 private slots:
@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(m->person.trace, QStringList{gone ? u"ディレクトリを開けません\n"_s + dir.path() : u"ファイル拡張子を決めて下さい"_s});
         QCOMPARE(QList({box.buttons == (gone ? Buttons::Ok : Buttons::RetryCancel), box.icon == Icon::Exclamation, box.title == u"VREL's FILEPRINT"}), QList({true, true, true}));
         // Nothing of the earlier list is left for the outputs to pair with another's values.
-        QCOMPARE(builtList(), u"/0/6/0/0"_s);
+        QCOMPARE(builtList(), u"/none"_s);
         QTRY_COMPARE(QApplication::focusWidget(), answer == Answer::Retry ? static_cast<QWidget *>(m->w.Combo1) : m->w.List1);
     }
 
@@ -161,7 +161,7 @@ private slots:
         fixtures::makeFile(dir.path(), "9999");
         for (const QString &pattern : {u"*.*"_s, QString()}) {
             m->list(dir.path(), pattern);
-            QCOMPARE(m->person.trace.takeFirst() + builtList(), u"ファイル数が 9999を越えていますから処理出来ません/0/6/0/0"_s);
+            QCOMPARE(m->person.trace.takeFirst() + builtList(), u"ファイル数が 9999を越えていますから処理出来ません/none"_s);
             QCOMPARE(m->person.boxes.takeFirst().icon, Icon::None);
         }
     }

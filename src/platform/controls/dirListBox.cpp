@@ -4,7 +4,6 @@
 #include "platform/files/fileSystem.h"
 #include "platform/files/paths.h"
 #include "platform/window/iconPixels.h"
-#include "platform/window/messageBox.h"
 
 #include <QDir>
 #include <QKeyEvent>
@@ -98,17 +97,7 @@ void DirListBox::openEntry(QListWidgetItem *item)
         return;
     const QString target = item->data(kPathRole).toString();
     if (open(target) == Opened::Unreadable)
-        showCannotOpen(target);
-}
-
-QString DirListBox::cannotOpenText(const QString &path)
-{
-    return QStringLiteral("ディレクトリを開けません\n") + displayName(path);
-}
-
-void DirListBox::showCannotOpen(const QString &path)
-{
-    messageBox(this, cannotOpenText(path), Buttons::Ok, Icon::Exclamation);
+        emit cannotOpen(target);
 }
 
 void DirListBox::keyPressEvent(QKeyEvent *event)

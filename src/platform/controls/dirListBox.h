@@ -21,12 +21,11 @@ public:
     // not answer has been reported already.
     enum class Opened { Yes, Unreadable, NoAnswer };
     Opened open(const QString &path);
-    // Tells the person that `path` cannot be read.
-    void showCannotOpen(const QString &path);
-    static QString cannotOpenText(const QString &path);
 
 signals:
     void changed();
+    // An entry opened by the person could not be read; the window that owns the list says so.
+    void cannotOpen(const QString &path);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
