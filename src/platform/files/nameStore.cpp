@@ -1,0 +1,77 @@
+#include "nameStore.h"
+
+#include "nativeNames.h"
+
+#include <algorithm>
+#include <numeric>
+#include <utility>
+#include <vector>
+
+namespace platform {
+
+QString ListedFiles::name(qsizetype i) const
+{
+    const Span &f = m_files[i];
+    if (f.nameLength < 0)
+        return displayName(QString::fromUtf8(QByteArrayView(m_nativeNames).sliced(f.nativeStart, f.nativeLength)));
+    return m_names.sliced(f.nameStart, f.nameLength);
+}
+
+QByteArray ListedFiles::nativeName(qsizetype i) const
+{
+    return m_nativeNames.sliced(m_files[i].nativeStart, m_files[i].nativeLength);
+}
+
+void ListedFiles::append(QByteArrayView nativeName)
+{
+    m_files.append({qint32(m_names.size()), -1, qint32(m_nativeNames.size()), qint32(nativeName.size())});
+    m_nativeNames += nativeName;
+}
+
+void ListedFiles::append(QStringView name, QByteArrayView nativeName)
+{
+    m_files.append({qint32(m_names.size()), qint32(name.size()), qint32(m_nativeNames.size()), qint32(nativeName.size())});
+    m_names += name;
+    m_nativeNames += nativeName;
+}
+
+void ListedFiles::sortByName()
+{
+    std::vector<qsizetype> order(m_files.size());
+    std::iota(order.begin(), order.end(), 0);
+    {
+        // The folded names are made once, not once per comparison, into one text, which goes
+        // before the files are put in order.
+        QString folded;
+        folded.reserve(m_names.size());
+        std::vector<qsizetype> starts;
+        starts.reserve(m_files.size() + 1);
+        for (qsizetype i = 0; i < m_files.size(); ++i) {
+            starts.push_back(folded.size());
+            folded += name(i).toCaseFolded();
+        }
+        starts.push_back(folded.size());
+        const auto key = [&](qsizetype i) { return QStringView(folded).sliced(starts[i], starts[i + 1] - starts[i]); };
+        const auto native = [&](qsizetype i) {
+            return QByteArrayView(m_nativeNames).sliced(m_files[i].nativeStart, m_files[i].nativeLength);
+        };
+        std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+            const int c = key(a).compare(key(b));
+            return c != 0 ? c < 0 : native(a) < native(b);
+        });
+    }
+    QList<Span> sorted;
+    sorted.reserve(m_files.size());
+    for (qsizetype i : order)
+        sorted.append(m_files[i]);
+    m_files = std::move(sorted);
+}
+
+void ListedFiles::squeeze()
+{
+    m_names.squeeze();
+    m_nativeNames.squeeze();
+    m_files.squeeze();
+}
+
+} // namespace platform
