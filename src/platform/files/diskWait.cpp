@@ -1,6 +1,6 @@
 #include "diskWait.h"
 
-#include "fileSystem.h"
+#include "nativeNames.h"
 #include "platform/window/messageBox.h"
 
 #include <QApplication>
