@@ -138,6 +138,9 @@ std::optional<Refused> listAndOutput(const Request &request)
         return print(request, shown);
 
     const auto format = request.output == Request::Output::Csv ? output::ListFormat::Csv : output::ListFormat::Txt;
+    // What the window's question would add, said before the file is written, which it still is.
+    if (const QString lost = output::lostCharactersLine(format, shown); !lost.isEmpty())
+        std::fputs((lost + u'\n').toLocal8Bit().constData(), stderr);
     const output::SavedListFile saved = output::saveListFile(format, shown);
     if (!saved.failure.isEmpty())
         return Refused{ExitCode::NotSaved, saved.failure};
