@@ -207,7 +207,6 @@ private slots:
             many.append("f" + QByteArray::number(i) + ".dat");
         QTest::newRow("mixed Japanese names, TXT") << mixed << u"*.*"_s << 0;
         QTest::newRow("mixed Japanese names, CSV") << mixed << u"*.txt;*.doc"_s << 0;
-        QTest::newRow("9,999 files") << many << u"*.dat"_s << 0;
         QTest::newRow("names with no code page 932 form") << QByteArrayList{"한국.txt", "caf\xC3\xA9.txt", "smile\xF0\x9F\x98\x80"} << u"*.*"_s << 0;
         QTest::newRow("a directory that cannot be opened") << QByteArrayList{"(gone)"} << u"*.*"_s << 2;
         QTest::newRow("empty") << QByteArrayList{} << u"*.*"_s << 3;
@@ -306,20 +305,20 @@ private slots:
         person.trace.clear();
         w.mnuFprint->trigger();
         QCOMPARE(person.trace, expected);
-        QCOMPARE(m->pointer() + QString::number(fixtures::printedPages(printer).size()), u"2"_s);
-        QCOMPARE(fixtures::printedPages(printer), fixtures::seen(listing, 6, printer));
+        QCOMPARE(m->pointer(), QString());
+        const QList<QStringList> printed = fixtures::printedPages(printer);
+        QCOMPARE(printed, fixtures::seen(listing, 6, printer));
 
         // From a script: the same pages in a PDF file; no printer here to print on.
         QPrinter batch(QPrinter::HighResolution);
         batch.setOutputFileName(m->pdf.filePath(u"batch.pdf"_s));
         const Ran pdf = runProgram({u"--pdf"_s, batch.outputFileName(), dir.path()});
         QCOMPARE(QStringList({QString::number(pdf.exitCode), pdf.out, pdf.err}), QStringList({u"0"_s, batch.outputFileName() + u'\n', QString()}));
-        QCOMPARE(fixtures::printedPages(batch), fixtures::printedPages(printer));
+        QCOMPARE(fixtures::printedPages(batch), printed);
         const Ran queue = runProgram({u"--print"_s, dir.path()});
         QCOMPARE(QStringList({QString::number(queue.exitCode), queue.err}), QStringList({u"8"_s, u"印刷処理を中断します: プリンタがありません\n"_s}));
         // The preview's pages are the printed ones, drawn alike with the hourglass up. Its print
         // button prints through the printer dialog on the page setup chosen there, which stays.
-        const QList<QStringList> printed = fixtures::printedPages(printer);
         std::pair<QList<QStringList>, int> previewed;
         person.looking = [&](QPrintPreviewWidget &pages) {
             pages.print();

@@ -72,23 +72,15 @@ private slots:
         QCOMPARE(names, listed);
         QCOMPARE(*platform::listSubdirectories(dir.path()), QStringList{u"sub.txt"_s});
         QVERIFY(!platform::listFiles(dir.filePath(u"gone"_s), pattern));
-    }
-
-    void cutShortReadListsNothing()
-    {
-        // Every entry read, then the disk fails where the end should be.
-        QTemporaryDir dir;
-        fixtures::makeFile(dir.path(), "a.txt");
-        QVERIFY(QDir(dir.path()).mkdir(u"sub"_s));
-        const auto failing = [](DIR *d) -> dirent * {
+        // Every entry read, then the disk fails where the end should be: nothing is listed.
+        const platform::DirectoryReader kept = platform::setDirectoryReader([](DIR *d) -> dirent * {
             dirent *e = ::readdir(d);
             errno = e ? errno : EIO;
             return e;
-        };
-        const platform::DirectoryReader kept = platform::setDirectoryReader(failing);
-        const bool listed = platform::listFiles(dir.path(), u"*.*"_s) || platform::listSubdirectories(dir.path());
+        });
+        const bool anyRead = platform::listFiles(dir.path(), pattern) || platform::listSubdirectories(dir.path());
         platform::setDirectoryReader(kept);
-        QVERIFY(!listed);
+        QVERIFY(!anyRead);
     }
 
     void singleCopyLock()
@@ -107,7 +99,6 @@ private slots:
         QTest::addColumn<bool>("taken");
         QTest::newRow("the running copy") << u"copy"_s << true;
         QTest::newRow("a hung copy, or one that takes no folders") << u"silent"_s << false;
-        QTest::newRow("no socket at all") << u"none"_s << false;
     }
     void handOff()
     {
@@ -117,7 +108,7 @@ private slots:
         const QString name = run.filePath(u"handoff"_s);
         platform::HandOffServer copy(name);
         QLocalServer silent;
-        QVERIFY(running == u"none" || (running == u"copy" ? copy.listen() : silent.listen(name)));
+        QVERIFY(running == u"copy" ? copy.listen() : silent.listen(name));
         QSignalSpy handed(&copy, &platform::HandOffServer::folderHandedOver);
         QElapsedTimer clock;
         clock.start();
