@@ -89,10 +89,10 @@ timeout 10 "$program" || fail "a second copy did not leave quietly, or opened a 
 exported() { keys "$main" "$@" Return && box "export" Return && box "export" Return; }
 exported Tab Tab Tab Tab Tab Tab
 grep -q $'^b     .doc  0 97-10-21 09:05:03\r$' VREL_FILE_LIST.TXT && rm VREL_FILE_LIST.TXT || fail "started on a folder, the window did not list it"
-mkdir "$work/handed" && touch -d '1997-10-21 09:05:03' "$work/handed/c.txt" "$work/handed/d.doc"
-(cd "$work" && timeout 10 "$program" --pattern '*.txt' handed) || fail "a second start with a folder did not hand it over"
+handed="$work/渡す 先" && mkdir "$handed" && touch -d '1997-10-21 09:05:03' "$handed/c.txt" "$handed/d.doc"
+(cd "$work" && timeout 10 "$program" --pattern '*.txt' "渡す 先") || fail "a second start with a folder did not hand it over"
 sleep 0.5 && exported
-[ "$(grep -c 97-10-21 "$work/handed/VREL_FILE_LIST.TXT")" = 1 ] && grep -q $'^File Type : \*\.txt\r$' "$work/handed/VREL_FILE_LIST.TXT" ||
+[ "$(grep -c 97-10-21 "$handed/VREL_FILE_LIST.TXT")" = 1 ] && grep -q $'^File Type : \*\.txt\r$' "$handed/VREL_FILE_LIST.TXT" ||
   fail "the folder handed over was not listed with its pattern"
 timeout 10 "$program" a.txt || fail "handing the first folder back, by a file in it"
 keys "$main" shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab

@@ -59,14 +59,12 @@ private slots:
     {
         // Kept as pixels at build time, each icon is the one it stands for, in every mode and state.
         const auto same = [](const QIcon &kept, const QIcon &drawn, int size) {
-            for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
-                for (QIcon::State state : {QIcon::Off, QIcon::On}) {
-                    const QImage image = kept.pixmap(size, mode, state).toImage();
-                    if (image.isNull() || image != drawn.pixmap(size, mode, state).toImage())
-                        return false;
-                }
-            }
-            return true;
+            bool alike = true;
+            for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected})
+                for (QIcon::State state : {QIcon::Off, QIcon::On})
+                    alike = alike && !kept.pixmap(size, mode, state).isNull()
+                            && kept.pixmap(size, mode, state).toImage() == drawn.pixmap(size, mode, state).toImage();
+            return alike;
         };
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(u"sub"_s));
