@@ -80,8 +80,8 @@ if labels != ["印刷ファイルタイプ"]:
     fail(f"the pattern box is labelled by {labels}, not by the label beside it")
 
 # The read-me window, opened from its menu item as a screen reader can.
-readme = next((n for n in descendants(main) if n.getRoleName() == "menu item" and n.name == "お読み下さい(R)"), None)
-readme.queryAction().doAction(0) if readme else fail("no menu item 'お読み下さい(R)' in the main window")
+item = next((n for n in descendants(main) if n.getRoleName() == "menu item" and n.name == "お読み下さい(R)"), None)
+(item or fail("no menu item 'お読み下さい(R)' in the main window")).queryAction().doAction(0)
 check_named(wait_for("the read-me window", lambda: window("お読み下さい")), README_NAMES)
 
 # A blank pattern is refused with a box, which is read by its text.
