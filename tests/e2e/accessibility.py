@@ -72,13 +72,6 @@ def check_named(win, expected=None):
             fail(f"'{win.name}': missing {set(expected) - set(got)}, unexpected {set(got) - set(expected)}")
 
 
-def press(win, role, name):
-    target = next((n for n in descendants(win) if n.getRoleName() == role and n.name == name), None)
-    if target is None:
-        fail(f"no {role} '{name}' in '{win.name}'")
-    target.queryAction().doAction(0)
-
-
 main = wait_for("the main window", lambda: window(MAIN))
 check_named(main, MAIN_NAMES)
 pattern = next(n for n in descendants(main) if n.getRoleName() == "combo box" and n.name == "印刷ファイルタイプ")
@@ -87,7 +80,8 @@ if labels != ["印刷ファイルタイプ"]:
     fail(f"the pattern box is labelled by {labels}, not by the label beside it")
 
 # The read-me window, opened from its menu item as a screen reader can.
-press(main, "menu item", "お読み下さい(R)")
+item = next((n for n in descendants(main) if n.getRoleName() == "menu item" and n.name == "お読み下さい(R)"), None)
+(item or fail("no menu item 'お読み下さい(R)' in the main window")).queryAction().doAction(0)
 check_named(wait_for("the read-me window", lambda: window("お読み下さい")), README_NAMES)
 
 # A blank pattern is refused with a box, which is read by its text.

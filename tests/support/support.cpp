@@ -5,7 +5,6 @@
 #include <poppler/qt6/poppler-qt6.h>
 
 #include <QFontMetricsF>
-#include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
 
@@ -82,18 +81,11 @@ void compareWithReference(const QImage &image, const QString &name)
     const QString reference = QStringLiteral(VREL_REFERENCES "/") + name + u".png"_s;
     if (qEnvironmentVariableIsSet("VREL_UPDATE_REFERENCES"))
         QVERIFY(image.save(reference));
-    const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
-    QImage actual = image.convertToFormat(QImage::Format_RGB32);
-    if (actual == expected)
+    const QImage actual = image.convertToFormat(QImage::Format_RGB32);
+    if (actual == QImage(reference).convertToFormat(QImage::Format_RGB32))
         return;
     actual.save(name + u".actual.png"_s);
-    // Black where the two agree; what differs shows in the colours of the difference.
-    QPainter painter(&actual);
-    painter.setCompositionMode(QPainter::CompositionMode_Difference);
-    painter.drawImage(0, 0, expected);
-    painter.end();
-    actual.save(name + u".diff.png"_s);
-    QFAIL(qPrintable(u"%1 differs from %2; see %1.actual.png and %1.diff.png in %3"_s.arg(name, reference, QDir::currentPath())));
+    QFAIL(qPrintable(u"%1 differs from %2; see %1.actual.png in %3"_s.arg(name, reference, QDir::currentPath())));
 }
 
 } // namespace fixtures

@@ -123,7 +123,7 @@ QList<QStringList> printedPages(QPrinter &printer);
 QList<QStringList> seen(const QStringList &lines, int indent, QPrinter &printer);
 
 // Compares `image` with tests/references/<name>.png, or writes it there when VREL_UPDATE_REFERENCES
-// is set; on a difference, leaves <name>.actual.png and <name>.diff.png in the working directory.
+// is set; on a difference, leaves <name>.actual.png in the working directory.
 void compareWithReference(const QImage &image, const QString &name);
 
 } // namespace fixtures
