@@ -245,7 +245,9 @@ private slots:
         // The first box that is no question says how it went: saved, or refused.
         QStringList told = m->person.trace;
         told.removeIf([](const QString &text) { return text.startsWith(u"ファイルリストをVREL"_s); });
-        const QString said = exitCode == 0 ? QString() : told.value(0).replace(u'\n', u": "_s) + u'\n';
+        // Saved, the script says what the question's second line says: the characters lost to "?".
+        const QString lost = m->person.trace.value(0).section(u'\n', 1);
+        const QString said = exitCode == 0 ? (lost.isEmpty() ? lost : lost + u'\n') : told.value(0).replace(u'\n', u": "_s) + u'\n';
         QCOMPARE(told.value(0) == u"ファイルリストを保存しました。"_s, exitCode == 0);
         QCOMPARE(batch, QStringList({QString::number(exitCode), exitCode == 0 ? file + u'\n' : QString(), said}));
     }
