@@ -8,22 +8,12 @@
 
 namespace listing {
 
-namespace {
-
-struct NameParts
-{
-    QStringView name;      // up to the first "."
-    QStringView extension; // from the first "." on, dot included; empty without a dot
-};
-
 NameParts splitFileName(QStringView fileName)
 {
     const qsizetype dot = fileName.indexOf(u'.');
     const QStringView name = fileName.first(dot < 0 ? fileName.size() : dot);
     return {name, fileName.sliced(name.size())};
 }
-
-} // namespace
 
 platform::FileFacts FileTable::facts(qsizetype i) const
 {
@@ -54,29 +44,14 @@ void FileTable::appendLine(qsizetype i, QString &text) const
     platform::appendDateTime(text, f.modified);
 }
 
-QString FileTable::name(qsizetype i) const
-{
-    return splitFileName(m_listed.name(i)).name.toString();
-}
-
-QString FileTable::extension(qsizetype i) const
-{
-    return splitFileName(m_listed.name(i)).extension.toString();
-}
-
 QString FileTable::runningTotal(qsizetype i) const
 {
     return QString::number(m_files[i].runningTotal);
 }
 
-QString FileTable::date(qsizetype i) const
+QString FileTable::modified(qsizetype i) const
 {
-    return platform::formatDateTime(facts(i).modified).first(kDateChars);
-}
-
-QString FileTable::time(qsizetype i) const
-{
-    return platform::formatDateTime(facts(i).modified).last(kTimeChars);
+    return platform::formatDateTime(facts(i).modified);
 }
 
 std::variant<FileTable, UnreadableFile> buildFileList(const QString &directory, const platform::ListedFiles &files,

@@ -25,6 +25,14 @@ inline constexpr int kSizeGap = 2;
 inline constexpr int kDateChars = 8;
 inline constexpr int kTimeChars = 8;
 
+// A file name's two parts, as the list and the per-file values split it.
+struct NameParts
+{
+    QStringView name;      // up to the first "."
+    QStringView extension; // from the first "." on, dot included; empty without a dot
+};
+NameParts splitFileName(QStringView fileName);
+
 // A listed file whose size or time could not be read (gone, or replaced, since the listing).
 struct UnreadableFile
 {
@@ -47,14 +55,13 @@ public:
     QString line(qsizetype i) const;
     // The file's name as listed, extension and all.
     QString fileName(qsizetype i) const { return m_listed.name(i); }
+    bool fileNameIsPlainAscii(qsizetype i) const { return m_listed.isPlainAscii(i); }
     // Line i laid out at the end of `text`, with nothing made in passing: an export writes ten
     // thousand of them into one text.
     void appendLine(qsizetype i, QString &text) const;
-    QString name(qsizetype i) const;
-    QString extension(qsizetype i) const;
     QString runningTotal(qsizetype i) const;
-    QString date(qsizetype i) const;
-    QString time(qsizetype i) const;
+    // The time text "yy-mm-dd hh:mm:ss": its date and its time are two per-file values.
+    QString modified(qsizetype i) const;
 
     qint64 totalBytes = 0;
     int nameWidth = kMinNameWidth;

@@ -59,7 +59,11 @@ QByteArray listFileBytes(ListFormat format, const ShownList &shown)
     text.reserve(shown.count() * 64);
     for (qsizetype i = 0; i < shown.count(); ++i) {
         const listing::FileTable &f = *shown.files;
-        appendCsvRecord(text, {f.name(i), f.extension(i), f.runningTotal(i), f.date(i), f.time(i)});
+        const QString fileName = f.fileName(i);
+        const listing::NameParts parts = listing::splitFileName(fileName);
+        const QString modified = f.modified(i);
+        appendCsvRecord(text, {parts.name, parts.extension, f.runningTotal(i), QStringView(modified).first(listing::kDateChars),
+                               QStringView(modified).last(listing::kTimeChars)});
     }
     return platform::toCp932(text);
 }
@@ -70,6 +74,9 @@ QString lostCharactersLine(ListFormat format, const ShownList &shown)
     int names = 0;
     QStringList named;
     for (qsizetype i = 0; i < shown.count(); ++i) {
+        // Nearly every name is plain ASCII, which loses nothing: it is not even made as text.
+        if (shown.files->fileNameIsPlainAscii(i))
+            continue;
         const QString name = shown.files->fileName(i);
         if (!platform::hasCp932Form(name) && ++names <= kNamed)
             named.append(name);

@@ -22,6 +22,12 @@ QByteArray ListedFiles::nativeName(qsizetype i) const
     return m_nativeNames.sliced(m_files[i].nativeStart, m_files[i].nativeLength);
 }
 
+bool ListedFiles::isPlainAscii(qsizetype i) const
+{
+    const QByteArrayView native = QByteArrayView(m_nativeNames).sliced(m_files[i].nativeStart, m_files[i].nativeLength);
+    return std::all_of(native.begin(), native.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+}
+
 void ListedFiles::append(QByteArrayView nativeName)
 {
     m_files.append({qint32(m_names.size()), -1, qint32(m_nativeNames.size()), qint32(nativeName.size())});

@@ -16,6 +16,8 @@ public:
     qsizetype size() const { return m_files.size(); }
     QString name(qsizetype i) const;
     QByteArray nativeName(qsizetype i) const;
+    // Whether the name is printable ASCII alone, and so shown and written as it is.
+    bool isPlainAscii(qsizetype i) const;
 
     // A file whose name is its native name shown as text (displayName of its UTF-8).
     void append(QByteArrayView nativeName);

@@ -25,7 +25,10 @@ QString displayName(const QString &name)
         return u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029 || (u >= 0x202A && u <= 0x202E)
                || (u >= 0x2066 && u <= 0x2069) || u == 0x200E || u == 0x200F || u == 0x061C;
     };
-    if (std::none_of(name.cbegin(), name.cend(), [&](QChar c) { return isControl(c) || isEscapedByte(c); }))
+    // Printable ASCII, nearly every character of nearly every name, needs one look each.
+    const auto plain = [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; };
+    if (std::all_of(name.cbegin(), name.cend(), plain)
+        || std::none_of(name.cbegin(), name.cend(), [&](QChar c) { return isControl(c) || isEscapedByte(c); }))
         return name;
     QString shown = name;
     std::replace_if(shown.begin(), shown.end(), isControl, QChar(u'?'));
