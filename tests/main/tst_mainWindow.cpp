@@ -216,9 +216,6 @@ private slots:
         QTRY_VERIFY(!platform::diskWorkLeftBehind());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(u' ') + QString::fromLatin1(fixtures::contents(path)) + QString::number(wrote),
                  u"VREL_FILE_LIST.TXTearlier0"_s);
-        // Work that ends at once is waited for without a word.
-        QVERIFY(platform::runOffWindow(&w, path, [](const std::atomic<bool> &) {}, std::chrono::milliseconds(400)));
-        QCOMPARE(m->person.trace.size() + (QApplication::overrideCursor() ? 10 : 0), 1);
     }
 
     void wheelNeedsTheFocus()
