@@ -32,7 +32,6 @@ std::variant<int, Request> readCommandLine(int argc, char *argv[])
     if (argc < 2)
         return Request{};
     QCoreApplication app(argc, argv);
-    platform::installJapaneseTranslation(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -71,9 +70,16 @@ std::variant<int, Request> readCommandLine(int argc, char *argv[])
     parser.addOptions({help, version, pattern, exportAs, pdf, printOut, printer});
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("一覧にするディレクトリ (ファイルならそのディレクトリ)。"));
 
+    // Qt's own words (the usage, a wrong option) are read in Japanese only where they are shown:
+    // loading them would cost a script every run.
+    bool parsed = parser.parse(QCoreApplication::arguments());
+    if (!parsed || parser.isSet(help)) {
+        platform::installJapaneseTranslation(app);
+        parsed = parser.parse(QCoreApplication::arguments());
+    }
     Request request;
     QString error;
-    if (!parser.parse(QCoreApplication::arguments())) {
+    if (!parsed) {
         error = parser.errorText();
     } else {
         const QString format = parser.value(exportAs).toLower();

@@ -52,15 +52,21 @@ void ListedFiles::sortByName()
         folded.reserve(m_names.size());
         std::vector<qsizetype> starts;
         starts.reserve(m_files.size() + 1);
-        for (qsizetype i = 0; i < m_files.size(); ++i) {
-            starts.push_back(folded.size());
-            folded += name(i).toCaseFolded();
-        }
-        starts.push_back(folded.size());
-        const auto key = [&](qsizetype i) { return QStringView(folded).sliced(starts[i], starts[i + 1] - starts[i]); };
         const auto native = [&](qsizetype i) {
             return QByteArrayView(m_nativeNames).sliced(m_files[i].nativeStart, m_files[i].nativeLength);
         };
+        for (qsizetype i = 0; i < m_files.size(); ++i) {
+            starts.push_back(folded.size());
+            // A plain ASCII name, nearly every one, folds by arithmetic and is never made as text.
+            if (isPlainAscii(i)) {
+                for (const char c : native(i))
+                    folded += QChar(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+            } else {
+                folded += name(i).toCaseFolded();
+            }
+        }
+        starts.push_back(folded.size());
+        const auto key = [&](qsizetype i) { return QStringView(folded).sliced(starts[i], starts[i + 1] - starts[i]); };
         std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
             const int c = key(a).compare(key(b));
             return c != 0 ? c < 0 : native(a) < native(b);
