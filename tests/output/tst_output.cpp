@@ -200,6 +200,7 @@ private slots:
         for (int i = 0; i < 9999; ++i)
             many.append("f" + QByteArray::number(i) + ".dat");
         QTest::newRow("mixed Japanese names, CSV") << mixed << u"*.txt;*.doc"_s << 0;
+        QTest::newRow("9,999 files") << many << u"*.dat"_s << 0;
         QTest::newRow("names with no code page 932 form") << QByteArrayList{"한국.txt", "caf\xC3\xA9.txt", "smile\xF0\x9F\x98\x80"} << u"*.*"_s << 0;
         QTest::newRow("a directory that cannot be opened") << QByteArrayList{"(gone)"} << u"*.*"_s << 2;
         QTest::newRow("empty") << QByteArrayList{} << u"*.*"_s << 3;
