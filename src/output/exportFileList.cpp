@@ -33,11 +33,11 @@ void ExportFileList(frmVREL_FP &window)
         != platform::Answer::Ok)
         return;
 
+    // The listed directory may lie on a share that stops answering: the write is waited for off
+    // the window, and one that outlives the wait never lands.
     const QString path = QDir::toNativeSeparators(listFilePath(shown.directory, format));
-    // The bytes are made here, the write waited for off the window: the listed directory may lie
-    // on a share that stops answering, and a write that outlives the wait never lands.
-    const auto saved = platform::waitOnDisk(&window, path, [path, bytes = listFileBytes(format, shown)](const std::atomic<bool> &abandoned) {
-        return writeListFile(path, bytes, &abandoned);
+    const auto saved = platform::waitOnDisk(&window, path, [format, shown](const std::atomic<bool> &abandoned) {
+        return saveListFile(format, shown, &abandoned);
     });
     if (!saved)
         return;

@@ -96,15 +96,11 @@ QString lostCharactersLine(ListFormat format, const ShownList &shown)
     return line;
 }
 
-SavedListFile saveListFile(ListFormat format, const ShownList &shown)
+SavedListFile saveListFile(ListFormat format, const ShownList &shown, const std::atomic<bool> *abandoned)
 {
-    return writeListFile(QDir::toNativeSeparators(listFilePath(shown.directory, format)), listFileBytes(format, shown));
-}
-
-SavedListFile writeListFile(const QString &path, const QByteArray &bytes, const std::atomic<bool> *abandoned)
-{
+    const QString path = QDir::toNativeSeparators(listFilePath(shown.directory, format));
     QString reason;
-    if (platform::writeTextFile(path, bytes, &reason, abandoned))
+    if (platform::writeTextFile(path, listFileBytes(format, shown), &reason, abandoned))
         return {path, {}};
     return {path, QStringLiteral("ファイルリストを保存できませんでした") + u'\n' + platform::displayName(path) + u'\n' + reason};
 }

@@ -36,9 +36,8 @@ struct SavedListFile
     QString path;
     QString failure; // empty when saved
 };
-SavedListFile saveListFile(ListFormat format, const ShownList &shown);
-// The same for bytes made already; once `abandoned` is set, by the time they are on the disk,
-// nothing is replaced: whoever waited for them has given up.
-SavedListFile writeListFile(const QString &path, const QByteArray &bytes, const std::atomic<bool> *abandoned = nullptr);
+// Once `abandoned` is set, by the time the bytes are on the disk, nothing is replaced: whoever
+// waited for them has given up. The list is the shown one's own, so it may be written on any thread.
+SavedListFile saveListFile(ListFormat format, const ShownList &shown, const std::atomic<bool> *abandoned = nullptr);
 
 } // namespace output
