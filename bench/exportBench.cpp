@@ -8,6 +8,7 @@
 #include "main/frmVREL_FP.h"
 #include "output/exportFileList.h"
 #include "output/listFile.h"
+#include "output/printFileList.h"
 #include "platform/controls/listBox.h"
 #include "platform/text/cp932.h"
 #include "platform/controls/dirListBox.h"

@@ -1,11 +1,8 @@
 #include "batch.h"
 
-#include "main/listBuild.h"
-#include "output/exportFileList.h"
-#include "output/listFile.h"
-#include "output/listing.h"
+#include "script.h"
+
 #include "output/printFileList.h"
-#include "platform/files/paths.h"
 #include "platform/printing/commonDialog.h"
 #include "platform/printing/printServer.h"
 #include "platform/printing/printerDialog.h"
@@ -26,12 +23,6 @@
 #include <memory>
 
 namespace {
-
-struct Refused
-{
-    int exitCode;
-    QString text;
-};
 
 // In place of the print procedure's printer dialog and message boxes: the printer is the one
 // the command line named, and what a box would say is kept for standard error.
@@ -115,39 +106,6 @@ std::optional<Refused> print(const Request &request, const output::ShownList &sh
     return std::nullopt;
 }
 
-// The window's list build, step for step, and what follows it.
-std::optional<Refused> listAndOutput(const Request &request)
-{
-    const QString directory = platform::directoryListPath(request.folder);
-    const std::optional<platform::ListedFiles> files = platform::listFiles(directory, request.pattern);
-    if (!files)
-        return Refused{ExitCode::CannotOpenDirectory, listing::cannotOpenText(directory)};
-    if (files->size() > listing::kFileLimit)
-        return Refused{ExitCode::TooManyFiles, listing::tooManyFilesText(listing::kFileLimit)};
-    if (listing::isBlankPattern(request.pattern))
-        return Refused{ExitCode::NoPattern, listing::noPatternText()};
-    auto built = listing::buildFileList(directory, *files);
-    if (const auto *unreadable = std::get_if<listing::UnreadableFile>(&built))
-        return Refused{ExitCode::UnreadableFile, listing::unreadableFileText(unreadable->path)};
-    auto table = std::make_shared<const listing::FileTable>(std::get<listing::FileTable>(std::move(built)));
-    const bool printing = request.output == Request::Output::Pdf || request.output == Request::Output::Printer;
-    if (table->size() < 1)
-        return Refused{ExitCode::NoFiles, printing ? output::nothingToPrintText() : output::nothingToExportText()};
-    const output::ShownList shown{directory, request.pattern, table};
-    if (printing)
-        return print(request, shown);
-
-    const auto format = request.output == Request::Output::Csv ? output::ListFormat::Csv : output::ListFormat::Txt;
-    // What the window's question would add, said before the file is written, which it still is.
-    if (const QString lost = output::lostCharactersLine(format, shown); !lost.isEmpty())
-        std::fputs((lost + u'\n').toLocal8Bit().constData(), stderr);
-    const output::SavedListFile saved = output::saveListFile(format, shown);
-    if (!saved.failure.isEmpty())
-        return Refused{ExitCode::NotSaved, saved.failure};
-    std::fputs((saved.path + u'\n').toLocal8Bit().constData(), stdout);
-    return std::nullopt;
-}
-
 } // namespace
 
 int runBatch(int argc, char *argv[], const Request &request)
@@ -162,9 +120,10 @@ int runBatch(int argc, char *argv[], const Request &request)
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    if (const std::optional<Refused> refused = listAndOutput(request)) {
-        tellOnStandardError(refused->text);
-        return refused->exitCode;
-    }
-    return ExitCode::Done;
+    if (request.output == Request::Output::Txt || request.output == Request::Output::Csv)
+        return scriptExitCode(exportForScript(request));
+    const auto listed = listForScript(request, output::nothingToPrintText());
+    if (const auto *refused = std::get_if<Refused>(&listed))
+        return scriptExitCode(*refused);
+    return scriptExitCode(print(request, std::get<output::ShownList>(listed)));
 }

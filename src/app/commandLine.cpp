@@ -1,6 +1,5 @@
 #include "commandLine.h"
 
-#include "platform/process/handOff.h"
 #include "platform/process/translation.h"
 
 #include <QCommandLineParser>
@@ -28,6 +27,8 @@ QString folderOf(const QString &path)
 
 std::variant<int, Request> readCommandLine(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("vrel-fileprint"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VREL_VERSION));
     // With no argument nothing is parsed, so a plain start stays exactly what it always was.
     if (argc < 2)
         return Request{};
@@ -120,15 +121,4 @@ std::variant<int, Request> readCommandLine(int argc, char *argv[])
 void tellOnStandardError(const QString &text)
 {
     print(stderr, QString(text).replace(u'\n', QStringLiteral(": ")) + u'\n');
-}
-
-int handToRunningCopy(const Request &request)
-{
-    if (request.folder.isEmpty())
-        return ExitCode::Done;
-    using namespace std::chrono_literals;
-    if (platform::handFolderOver(request.folder, request.pattern, 1s))
-        return ExitCode::Done;
-    tellOnStandardError(QStringLiteral("起動中の vrel-fileprint が1秒以内に応答しませんでした。"));
-    return ExitCode::NoAnswer;
 }

@@ -11,13 +11,28 @@
 
 #include <QApplication>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+// A second start: its folder goes to the copy already running; a plain one leaves silently.
+int handToRunningCopy(const Request &request)
+{
+    if (request.folder.isEmpty())
+        return ExitCode::Done;
+    using namespace std::chrono_literals;
+    if (platform::handFolderOver(request.folder, request.pattern, 1s))
+        return ExitCode::Done;
+    tellOnStandardError(QStringLiteral("起動中の vrel-fileprint が1秒以内に応答しませんでした。"));
+    return ExitCode::NoAnswer;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    QApplication::setApplicationName(QStringLiteral("vrel-fileprint"));
-    QApplication::setApplicationVersion(QStringLiteral(VREL_VERSION));
     const std::variant<int, Request> read = readCommandLine(argc, argv);
     if (const int *exitCode = std::get_if<int>(&read))
         return *exitCode;

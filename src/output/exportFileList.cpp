@@ -2,6 +2,7 @@
 
 #include "listFile.h"
 #include "main/frmVREL_FP.h"
+#include "printFileList.h"
 #include "platform/controls/listBox.h"
 #include "platform/files/diskWait.h"
 #include "platform/window/messageBox.h"
@@ -10,11 +11,6 @@
 #include <QRadioButton>
 
 namespace output {
-
-QString nothingToExportText()
-{
-    return QStringLiteral("対象ファイルがありません");
-}
 
 void ExportFileList(frmVREL_FP &window)
 {

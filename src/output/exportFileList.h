@@ -9,8 +9,6 @@ namespace output {
 // The export command: asks, writes VREL_FILE_LIST.TXT or .CSV into the listed directory,
 // and says how it went. An earlier file of that name survives any failure untouched.
 void ExportFileList(frmVREL_FP &window);
-// What it says of an empty list.
-QString nothingToExportText();
 
 // Answers the window's export requests for as long as it lives.
 void attachExport(frmVREL_FP &window);

@@ -9,6 +9,11 @@
 
 namespace output {
 
+QString nothingToExportText()
+{
+    return QStringLiteral("対象ファイルがありません");
+}
+
 namespace {
 
 // Appends one record through a pointer into room made for every quote doubled: ten thousand

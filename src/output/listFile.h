@@ -14,6 +14,9 @@ enum class ListFormat { Txt, Csv };
 
 QString listFileName(ListFormat format);
 
+// What the export says of an empty list.
+QString nothingToExportText();
+
 // The file's full path: the listed directory, one separator, the file name.
 QString listFilePath(const QString &directory, ListFormat format);
 

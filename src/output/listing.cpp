@@ -1,9 +1,5 @@
 #include "listing.h"
 
-#include "main/frmVREL_FP.h"
-#include "main/module1.h"
-#include "platform/controls/dirListBox.h"
-#include "platform/controls/patternBox.h"
 #include "platform/files/paths.h"
 #include "platform/text/format.h"
 
@@ -31,11 +27,6 @@ QString totalLine(const ShownList &shown)
 }
 
 } // namespace
-
-ShownList shownList(const frmVREL_FP &window)
-{
-    return {window.Dir1->path(), window.Combo1->currentText(), Module1::gFiles};
-}
 
 QString headerDirectory(const ShownList &shown)
 {

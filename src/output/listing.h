@@ -7,8 +7,6 @@
 
 #include <memory>
 
-class frmVREL_FP;
-
 // The listing that the printed list and the TXT file share: a header naming the directory and
 // the pattern, the file list lines, a rule and the total line, all without an indent.
 namespace output {
@@ -26,8 +24,6 @@ struct ShownList
     qint64 totalBytes() const { return files ? files->totalBytes : 0; }
     int columnsWidth() const { return files ? files->nameWidth + files->extWidth + files->sizeWidth : listing::kMinNameWidth; }
 };
-
-ShownList shownList(const frmVREL_FP &window);
 
 // The directory and the pattern as the header names them.
 QString headerDirectory(const ShownList &shown);

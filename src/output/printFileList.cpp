@@ -2,6 +2,9 @@
 
 #include "listing.h"
 #include "main/frmVREL_FP.h"
+#include "main/module1.h"
+#include "platform/controls/dirListBox.h"
+#include "platform/controls/patternBox.h"
 #include "platform/controls/listBox.h"
 #include "platform/printing/commonDialog.h"
 #include "platform/window/messageBox.h"
@@ -24,6 +27,11 @@ void runOnList(frmVREL_FP &window, Procedure procedure)
 }
 
 } // namespace
+
+ShownList shownList(const frmVREL_FP &window)
+{
+    return {window.Dir1->path(), window.Combo1->currentText(), Module1::gFiles};
+}
 
 QString nothingToPrintText()
 {

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "listing.h"
+
 #include <QString>
 
 class frmVREL_FP;
 
 namespace output {
+
+// The list as the window shows it, which printing and the export alike read at the click.
+ShownList shownList(const frmVREL_FP &window);
 
 // Prints the window's list as it stands: header, every list line, rule, total line, each
 // after a six-space indent.

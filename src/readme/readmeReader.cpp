@@ -42,7 +42,7 @@ QString readmeDirectory()
     QString besideProgram = platform::programDirectory();
     if (QFile::exists(platform::pathInDirectory(besideProgram, dataFileName())))
         return besideProgram;
-    return QDir::toNativeSeparators(QDir::cleanPath(besideProgram + QStringLiteral("/../share/vrel-fileprint")));
+    return QDir::toNativeSeparators(QDir::cleanPath(besideProgram + QStringLiteral("/" VREL_DATA_FROM_PROGRAM)));
 }
 
 } // namespace readme

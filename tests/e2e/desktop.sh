@@ -114,6 +114,11 @@ keys "$main" ctrl+a asterisk period asterisk Return Tab Tab Tab Tab Tab Tab Retu
 box "export" Return
 # The file's bytes are checked where it is made; here, that it is this directory's list.
 grep -q $'^b     .doc  0 97-10-21 09:05:03\r$' VREL_FILE_LIST.TXT || fail "no list file, or not this list"
+# The installed command's export, alongside the window: by the program of QtCore alone.
+env -u DISPLAY LD_DEBUG=libs LD_DEBUG_OUTPUT="$work/ld" "$program" --export csv . >/dev/null || fail "a script's export"
+grep -qx '"b",".doc","[0-9]*","97-10-21","09:05:03"' <(tr -d '\r' <VREL_FILE_LIST.CSV) && grep -q libQt6Core "$work"/ld.* &&
+  ! grep -q libQt6Gui "$work"/ld.* || fail "a script's export: not this list, or by the window program"
+rm VREL_FILE_LIST.CSV
 rm "$work"/cups/jobs/*.pdf
 keys "$main" shift+Tab shift+Tab shift+Tab Return
 keys "$(window '^印刷$')" Return
@@ -131,14 +136,15 @@ preview=$(window "^印刷プレビュー - VREL's File Print\$") || fail "Ctrl+S
 keys "$preview" Escape
 sleep 1 && jobs_in 1 1 || fail "closing the preview printed"
 
-# A copy that died leaves its lock behind, which keeps nobody out. A portable copy reads the data
-# file beside it, though the installed one lies in ../share; with nothing to print, its read-me
-# print sends nothing to the printer and says nothing.
+# A copy that died leaves its lock behind, which keeps nobody out. A portable copy of the program
+# the launcher starts reads the data file beside it, though the installed one lies where it looks
+# next; with nothing to print, its read-me print sends nothing to the printer and says nothing.
 kill -9 "$pid" && wait "$pid" 2>/dev/null || true
 rm "$work"/cups/jobs/*.pdf
-mkdir "$work/portable" && cp "$program" "$work/portable/" && ln -s "$usr/share" "$work/share"
-printf 'zeqa\r\n' >"$work/portable/VREL02.vrl"
-start "$work/portable/${program##*/}"
+mkdir -p "$work/portable/libexec/vrel-fileprint" && ln -s "$usr/share" "$work/portable/share"
+cp "$usr/libexec/vrel-fileprint/vrel-fileprint" "$work/portable/libexec/vrel-fileprint/"
+printf 'zeqa\r\n' >"$work/portable/libexec/vrel-fileprint/VREL02.vrl"
+start "$work/portable/libexec/vrel-fileprint/vrel-fileprint"
 readme_printed
 ! jobs_in 20 1 || fail "an empty read-me reached the printer"
 kill "$pid" && wait "$pid" 2>/dev/null || true
