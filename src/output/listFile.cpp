@@ -9,11 +9,6 @@
 
 namespace output {
 
-QString nothingToExportText()
-{
-    return QStringLiteral("対象ファイルがありません");
-}
-
 namespace {
 
 // Appends one record through a pointer into room made for every quote doubled: ten thousand
@@ -44,6 +39,11 @@ void appendCsvRecord(QString &out, std::initializer_list<QStringView> fields)
 }
 
 } // namespace
+
+QString nothingToExportText()
+{
+    return QStringLiteral("対象ファイルがありません");
+}
 
 QString listFileName(ListFormat format)
 {
