@@ -4,6 +4,11 @@
 
 #include <QElapsedTimer>
 #include <QLocalServer>
+#include <QLocalSocket>
+#include <QThread>
+
+#include <future>
+#include <memory>
 
 class TestPlatform : public QObject
 {
@@ -90,6 +95,21 @@ private slots:
         clock.start();
         QVERIFY(!platform::handFolderOver(u"/tmp/a"_s, u"*.txt"_s, std::chrono::seconds(1), silent.fullServerName()));
         QVERIFY(clock.elapsed() >= 1000);
+        // Another program on the socket, answering something else, has not taken it either.
+        std::promise<void> listening;
+        const std::unique_ptr<QThread> other(QThread::create([&listening, path = run.filePath(u"other"_s)] {
+            QLocalServer server;
+            server.listen(path);
+            listening.set_value();
+            QLocalSocket *socket = server.waitForNewConnection(5000) ? server.nextPendingConnection() : nullptr;
+            if (socket && socket->waitForReadyRead(5000))
+                socket->write("\x15", 1), socket->waitForBytesWritten(5000);
+        }));
+        other->start();
+        listening.get_future().wait();
+        const bool taken = platform::handFolderOver(u"/tmp/a"_s, u"*.txt"_s, std::chrono::seconds(1), run.filePath(u"other"_s));
+        other->wait();
+        QVERIFY(!taken);
     }
 
     void rootRule()
