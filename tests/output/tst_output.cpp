@@ -23,9 +23,8 @@ static QString entries(const QString &dir, const QString &name)
 
 namespace {
 
-// The installed program run as a script runs it, with no display: its exit code, standard output
-// and standard error; for an export, also whether it mapped the window's libraries, which would
-// cost a script's short run most of its time.
+// The installed program run as a script runs it, with no display: its exit code, standard output and
+// standard error; for an export, whether it mapped the window's libraries, a third of its short run.
 QStringList runProgram(const QStringList &arguments)
 {
     QProcess program;
@@ -41,8 +40,7 @@ QStringList runProgram(const QStringList &arguments)
     program.start(QStringLiteral(VREL_PROGRAM), arguments);
     if (!program.waitForFinished(60000) || program.exitStatus() != QProcess::NormalExit)
         return {u"(crashed or hung)"_s};
-    QStringList ran{QString::number(program.exitCode()), QString::fromUtf8(program.readAllStandardOutput()),
-                    QString::fromUtf8(program.readAllStandardError())};
+    QStringList ran{QString::number(program.exitCode()), QString::fromUtf8(program.readAllStandardOutput()), QString::fromUtf8(program.readAllStandardError())};
     QByteArray loaded;
     for (const QFileInfo &log : QDir(loader.path()).entryInfoList(QDir::Files))
         loaded += fixtures::contents(log.filePath());

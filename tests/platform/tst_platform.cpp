@@ -1,10 +1,12 @@
 #include "platform/files/paths.h"
+#include "platform/printing/printServer.h"
 #include "platform/process/handOff.h"
 #include "support.h"
 
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTcpServer>
 #include <QThread>
 
 #include <future>
@@ -84,8 +86,13 @@ private slots:
         QVERIFY(!anyRead);
     }
 
-    void handOffToAHungCopy()
+    void peersThatNeverAnswer()
     {
+        // A print server named by its address that takes the connection and never answers.
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(server.serverPort()));
+        QVERIFY(!platform::printServerAnswers(std::chrono::milliseconds(300)));
         // A copy that holds the socket and never answers, hung or taking no folders: the second
         // start gives up on it, and only once its patience has run out.
         QTemporaryDir run;
