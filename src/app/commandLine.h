@@ -32,9 +32,10 @@ enum : int {
 };
 } // namespace ExitCode
 
-// Names the program and its version, answers --help and --version, and refuses what the program does not take, before any window
-// exists: no display, no print server and no single-copy lock are needed for them. Gives the
-// exit code when the program has answered, else what the start asks for.
+// Names the program and its version, answers --help and --version, and refuses what the program
+// does not take, before any window exists: no display, no print server and no single-copy lock
+// are needed for them. Gives the exit code when the program has answered, else what the start
+// asks for.
 std::variant<int, Request> readCommandLine(int argc, char *argv[]);
 
 // One line on standard error, the words a message box would show.
