@@ -52,7 +52,8 @@ std::variant<int, Request> readCommandLine(int argc, char *argv[])
         "終了コード:\n"
         "  0 成功  1 コマンドラインの誤り  2 ディレクトリを開けない  3 対象ファイルがない\n"
         "  4 ファイル数が多すぎる  5 パターンが空  6 ファイルの情報を読み取れない\n"
-        "  7 ファイルを保存できない  8 印刷できない  9 起動中のコピーが応答しない"));
+        "  7 ファイルを保存できない  8 印刷できない  9 起動中のコピーが応答しない\n"
+        "  10 ディスクが10秒間応答しない"));
     // Our own two options rather than Qt's, whose --help-all would list toolkit options that
     // this parser refuses.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},

@@ -29,6 +29,7 @@ enum : int {
     NotSaved = 7,
     NotPrinted = 8,
     NoAnswer = 9,
+    DiskDoesNotAnswer = 10,
 };
 } // namespace ExitCode
 
