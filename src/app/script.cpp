@@ -34,7 +34,7 @@ std::optional<Refused> exportForScript(const Request &request)
     const auto &shown = std::get<output::ShownList>(listed);
     const auto format = request.output == Request::Output::Csv ? output::ListFormat::Csv : output::ListFormat::Txt;
     // Said before the file is written, which it still is, as the window's question would.
-    if (const QString lost = output::lostCharactersLine(format, shown); !lost.isEmpty())
+    if (const QString lost = output::exportCautions(format, shown); !lost.isEmpty())
         std::fputs((lost + u'\n').toLocal8Bit().constData(), stderr);
     const output::SavedListFile saved = output::saveListFile(format, shown);
     if (!saved.failure.isEmpty())

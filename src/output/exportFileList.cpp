@@ -23,7 +23,7 @@ void ExportFileList(frmVREL_FP &window)
                                  ? QStringLiteral("ファイルリストをVREL_FILE_LIST.TXTという名前で保存します")
                                  : QStringLiteral("ファイルリストをVREL_FILE_LIST.CSVという名前で保存します");
     const ShownList shown = shownList(window);
-    const QString lost = lostCharactersLine(format, shown);
+    const QString lost = exportCautions(format, shown);
     if (platform::messageBox(&window, lost.isEmpty() ? question : question + u'\n' + lost, platform::Buttons::OkCancel,
                              platform::Icon::Question)
         != platform::Answer::Ok)

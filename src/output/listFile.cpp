@@ -73,32 +73,82 @@ QByteArray listFileBytes(ListFormat format, const ShownList &shown)
     return platform::toCp932(text);
 }
 
+namespace {
+
+// Names counted, the first few kept to be named.
+class CountedNames
+{
+public:
+    void add(const QString &name)
+    {
+        if (++m_count <= kNamed)
+            m_named.append(name);
+    }
+    int count() const { return m_count; }
+    // "（a、b、c ほか）"
+    QString named() const
+    {
+        return u'（' + m_named.join(u'、') + (m_count > kNamed ? QStringLiteral(" ほか") : QString()) + u'）';
+    }
+
+private:
+    static constexpr int kNamed = 3;
+    int m_count = 0;
+    QStringList m_named;
+};
+
 QString lostCharactersLine(ListFormat format, const ShownList &shown)
 {
-    constexpr int kNamed = 3;
-    int names = 0;
-    QStringList named;
+    CountedNames names;
     for (qsizetype i = 0; i < shown.count(); ++i) {
         // Nearly every name is plain ASCII, which loses nothing: it is not even made as text.
         if (shown.files->fileNameIsPlainAscii(i))
             continue;
         const QString name = shown.files->fileName(i);
-        if (!platform::hasCp932Form(name) && ++names <= kNamed)
-            named.append(name);
+        if (!platform::hasCp932Form(name))
+            names.add(name);
     }
     QStringList losing;
     if (format == ListFormat::Txt && !platform::hasCp932Form(headerDirectory(shown)))
         losing.append(QStringLiteral("ディレクトリ名"));
     if (format == ListFormat::Txt && !platform::hasCp932Form(headerPattern(shown)))
         losing.append(QStringLiteral("ファイルタイプ"));
-    if (names > 0)
-        losing.append(QStringLiteral("ファイル名%1件").arg(names));
+    if (names.count() > 0)
+        losing.append(QStringLiteral("ファイル名%1件").arg(names.count()));
     if (losing.isEmpty())
         return {};
     QString line = losing.join(u'と') + QStringLiteral("の一部の文字は「?」として保存されます");
-    if (names > 0)
-        line += u'（' + named.join(u'、') + (names > kNamed ? QStringLiteral(" ほか") : QString()) + u'）';
+    if (names.count() > 0)
+        line += names.named();
     return line;
+}
+
+// A spreadsheet takes a cell that begins with one of these for a formula, quoted or not: a name
+// such as =HYPERLINK(...).pdf becomes a live link, -draft.doc an error. A tab or a line break at
+// the start would do the same, but no name is written with one: each is shown and written as "?".
+QString formulaNamesLine(ListFormat format, const ShownList &shown)
+{
+    if (format != ListFormat::Csv)
+        return {};
+    const auto readAsFormula = [](QStringView name) { return !name.isEmpty() && QStringView(u"=+-@").contains(name.front()); };
+    CountedNames names;
+    for (qsizetype i = 0; i < shown.count(); ++i) {
+        const QString name = shown.files->fileName(i);
+        if (readAsFormula(name))
+            names.add(name);
+    }
+    if (names.count() == 0)
+        return {};
+    return QStringLiteral("ファイル名%1件は表計算ソフトで開くと数式として扱われます").arg(names.count()) + names.named();
+}
+
+} // namespace
+
+QString exportCautions(ListFormat format, const ShownList &shown)
+{
+    QStringList lines{lostCharactersLine(format, shown), formulaNamesLine(format, shown)};
+    lines.removeAll(QString());
+    return lines.join(u'\n');
 }
 
 SavedListFile saveListFile(ListFormat format, const ShownList &shown, const std::atomic<bool> *abandoned)

@@ -26,11 +26,12 @@ QString listFilePath(const QString &directory, ListFormat format);
 // file name may hold one.
 QByteArray listFileBytes(ListFormat format, const ShownList &shown);
 
-// What the file would lose to "?", as one line for a person: which of the directory and the
-// pattern (TXT alone names them), and how many of the file names, the first three named, have
-// characters without a code page 932 form. Empty where nothing is lost. The export's question
-// shows it as its second line.
-QString lostCharactersLine(ListFormat format, const ShownList &shown);
+// What a person is told before the file is written, a line each, empty where there is nothing
+// to tell: what the file would lose to "?" (which of the directory and the pattern, TXT alone
+// naming them, and how many file names), and for CSV how many names a spreadsheet will take for
+// formulas; the first three names of each named. The export's question shows it under its own
+// line, a script on standard error. The names themselves are written as they are.
+QString exportCautions(ListFormat format, const ShownList &shown);
 
 // Writes the list file of `shown` into its directory, replacing an earlier one only once the
 // new one is whole. Gives the path written, or what the person is told when it failed.

@@ -19,12 +19,13 @@ program=$usr/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "${entry[@]}") icon=$(sed -
 # The menu entry takes folders but is no folder opener. The folder menus, checked by their formats'
 # own tools: desktop-file-validate knows no Type=Service, KDE's own kind, and nothing checks a
 # Nemo action or a nautilus-python extension but Python's compiler; the command lines they form for
-# a folder are run at the end. The manual page is the program's help.
+# a folder are run at the end. The manual page has its sections and no groff warning.
 grep -qx 'Exec=vrel-fileprint %F' "${entry[@]}" && ! grep -q '^MimeType=' "${entry[@]}" || fail "menu entry and folders"
 out=$(desktop-file-validate "$usr"/share/kio/servicemenus/*.desktop 2>&1 | grep -v 'type is "Service" while') || true
 [ -z "$out" ] && [ -x "$usr"/share/kio/servicemenus/*.desktop ] || fail "service menu: $out"
 PYTHONPYCACHEPREFIX=$work/pycache python3 -m py_compile "$usr"/share/nautilus-python/extensions/*.py || fail "GNOME Files"
-[[ $(LC_ALL=C.UTF-8 man -l "$usr/share/man/man1/vrel-fileprint.1.gz") == *--version* ]] || fail "manual page"
+manual=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$usr/share/man/man1/vrel-fileprint.1.gz" 2>&1) || fail "manual page: $manual"
+[[ $manual == *SYNOPSIS*OPTIONS*--version*"EXIT STATUS"*"       10     "*FILES*EXAMPLES* && $manual != *warning* ]] || fail "manual page: $manual"
 folder="$work/menus/資料 1"
 commands=$(python3 "$(dirname "$0")/fileManagers.py" "$work/root" "$folder") || fail "file managers: $commands"
 

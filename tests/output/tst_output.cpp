@@ -125,13 +125,17 @@ private slots:
         QTest::newRow("pattern and four names, three named") << u"*.txt;é*"_s << txt + u"\nファイルタイプと"_s + names;
         QTest::newRow("CSV, which has no pattern line; three, all named")
             << u"a*;b*;c*"_s << csv + u"\nファイル名3件の一部の文字は「?」として保存されます（a¥.txt、b‾.txt、c한.txt）"_s;
+        QTest::newRow("CSV, the same four names and four a spreadsheet reads as formulas") << u"*"_s << csv + u'\n' + names
+            + u"\nファイル名4件は表計算ソフトで開くと数式として扱われます（+1.txt、-草案.doc、=HYPERLINK(\"x\",\"請求書\").pdf ほか）"_s;
     }
     void exportTellsWhatIsLost()
     {
         QFETCH(QString, pattern);
         QFETCH(QString, question);
         QTemporaryDir dir;
-        for (const char *name : {"a¥.txt", "b‾.txt", "c한.txt", "dé.txt", "〜¢£¬−‖—.txt"})
+        // Beginning with = + - @, a name is a formula to a spreadsheet; only in the CSV does it say so.
+        for (const char *name : {"a¥.txt", "b‾.txt", "c한.txt", "dé.txt", "〜¢£¬−‖—.txt", "+1.txt", "-草案.doc",
+                                 "=HYPERLINK(\"x\",\"請求書\").pdf", "@a.txt", "a=b.txt"})
             fixtures::makeFile(dir.path(), name);
         m->list(dir.path(), pattern);
         (QByteArray(QTest::currentDataTag()).startsWith("CSV") ? m->w.Option2 : m->w.Option1)->setChecked(true);
@@ -204,11 +208,11 @@ private slots:
         QTest::addColumn<QByteArrayList>("files");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<int>("exitCode");
-        const QByteArrayList mixed{"a.txt", "漢字.txt", "ｶﾀｶﾅ.doc", "README", "報告書.tar.gz", "全角ＡＢ.txt"};
+        const QByteArrayList mixed{"a.txt", "漢字.txt", "ｶﾀｶﾅ.doc", "README", "報告書.tar.gz", "全角ＡＢ.txt", "-草案.doc", "@メモ.txt"};
         QByteArrayList many;
         for (int i = 0; i < 9999; ++i)
             many.append("f" + QByteArray::number(i) + ".dat");
-        QTest::newRow("mixed Japanese names, CSV") << mixed << u"*.txt;*.doc"_s << 0;
+        QTest::newRow("mixed Japanese names, two read as formulas, CSV") << mixed << u"*.txt;*.doc"_s << 0;
         QTest::newRow("9,999 files") << many << u"*.dat"_s << 0;
         QTest::newRow("names with no code page 932 form") << QByteArrayList{"한국.txt", "caf\xC3\xA9.txt", "smile\xF0\x9F\x98\x80"} << u"*.*"_s << 0;
         QTest::newRow("a directory that cannot be opened") << QByteArrayList{"(gone)"} << u"*.*"_s << 2;
