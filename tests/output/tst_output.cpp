@@ -114,6 +114,36 @@ private slots:
         QCOMPARE(std::system(("rm -r '" + native + '\'').constData()), 0); // beyond QDir, which needs text
     }
 
+    void folderHandedOverWhileAsked_data()
+    {
+        QTest::addColumn<QString>("last"); // the last step of the command, over the folder shown then
+        QTest::newRow("export's question") << u"ファイルリストを保存しました。"_s;
+        QTest::newRow("printer dialog") << u"end"_s;
+        QTest::newRow("print preview") << u"end"_s;
+    }
+    void folderHandedOverWhileAsked()
+    {
+        // The command goes on with the list it began with, over that folder; the one handed
+        // over is opened after it.
+        QFETCH(QString, last);
+        QTemporaryDir a, b;
+        fixtures::makeFile(a.path(), "a.txt", 1);
+        fixtures::makeFile(b.path(), "b.txt", 2);
+        frmVREL_FP &w = m->w;
+        m->list(a.path());
+        m->printToPdf(*w.CommonDialog, &w);
+        m->person.printFromPreview = true;
+        m->person.mark = [&w] { return u" @"_s + w.Dir1->path(); };
+        m->person.meanwhile = [this, &b] { QVERIFY(m->handOver({b.path()})); };
+        const QString tag = QString::fromLatin1(QTest::currentDataTag());
+        if (tag.startsWith(u"print preview"))
+            w.mnuFpreview->trigger();
+        else
+            (tag.startsWith(u"export") ? w.Command2 : w.Command1)->click();
+        QCOMPARE(m->person.trace.last(), last + u" @"_s + a.path());
+        QTRY_COMPARE(w.Dir1->path() + w.List1->lines().join(u'|'), b.path() + u"b     .txt  2 97-10-21 09:05:03"_s);
+    }
+
     void exportTellsWhatIsLost_data()
     {
         QTest::addColumn<QString>("pattern");
