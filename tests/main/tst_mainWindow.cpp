@@ -218,55 +218,6 @@ private slots:
                  u"VREL_FILE_LIST.TXTearlier0"_s);
     }
 
-    void whileAListIsRead_data()
-    {
-        // The folder shown, the list beside it, and the print, preview and read-me commands
-        // started: right after the read, then once the window is idle.
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("later");
-        const QString a = u"A|a     .txt  1 97-10-21 09:05:03/1/6/4/3|0"_s;
-        QTest::newRow("folders handed over") << a << u"B|b     .txt  2 97-10-21 09:05:03/2/6/4/3|0"_s;
-        QTest::newRow("menu keys") << a << a;
-        QTest::newRow("pattern edited by a screen reader") << u"A|/none|0"_s << u"A|/none|0"_s;
-    }
-    void whileAListIsRead()
-    {
-        QFETCH(QString, shown);
-        QFETCH(QString, later);
-        const QString tag = QString::fromLatin1(QTest::currentDataTag());
-        QTemporaryDir root;
-        for (const QString &name : {u"A"_s, u"B"_s, u"C"_s})
-            QVERIFY(QDir(root.path()).mkdir(name));
-        fixtures::makeFile(root.filePath(u"A"_s), "a.txt", 1);
-        fixtures::makeFile(root.filePath(u"B"_s), "b.txt", 2);
-        frmVREL_FP &w = m->w;
-        QSignalSpy print(&w, &frmVREL_FP::printFileListRequested), preview(&w, &frmVREL_FP::previewFileListRequested), readme(&w, &frmVREL_FP::readmeRequested);
-        const auto state = [&] { return QFileInfo(w.Dir1->path()).fileName() + u'|' + builtList() + u"|%1"_s.arg(print.count() + preview.count() + readme.count()); };
-        // The first file's read is held until this has been done inside the wait.
-        QSemaphore held;
-        QTimer::singleShot(0, this, [&] {
-            if (tag.startsWith(u"folders"))
-                QVERIFY(m->handOver({root.filePath(u"C"_s), root.filePath(u"B"_s)}));
-            if (tag.startsWith(u"menu")) {
-                for (const char *key : {"Ctrl+P", "Ctrl+Shift+P", "Ctrl+R"})
-                    QTest::keySequence(&w, QKeySequence(QString::fromLatin1(key)));
-            }
-            if (tag.startsWith(u"pattern"))
-                QAccessible::queryAccessibleInterface(w.Combo1->lineEdit())->editableTextInterface()->insertText(0, u"x"_s);
-            held.release();
-        });
-        w.setFactsReader([&held, first = std::make_shared<std::atomic_flag>()](const platform::OpenDirectory &at, const QByteArray &name) {
-            if (!first->test_and_set())
-                held.tryAcquire(1, 5000);
-            return platform::readFileFacts(at, name);
-        });
-        w.Dir1->setPath(root.filePath(u"A"_s));
-        QCOMPARE(state(), shown);
-        QTRY_COMPARE(state(), later);
-        QTest::keySequence(&w, QKeySequence(u"Ctrl+R"_s));
-        QCOMPARE(readme.count(), 1);
-    }
-
     void wheelNeedsTheFocus()
     {
         frmVREL_FP &w = m->w;

@@ -79,13 +79,8 @@ public:
     QStringList trace;
 
 private:
-    bool note(const QString &what)
-    {
-        trace.append(mark ? what + mark() : what);
-        if (meanwhile) // run inside the step, as a box's own loop runs what comes in
-            std::exchange(meanwhile, nullptr)();
-        return true;
-    }
+    // What comes in meanwhile is run inside the step, as a box's own loop would run it.
+    bool note(const QString &what) { trace.append(mark ? what + mark() : what); if (meanwhile) std::exchange(meanwhile, nullptr)(); return true; }
     platform::MessageBoxService *m_boxes;
     platform::PrinterDialogService *m_dialog;
     platform::PrintPreviewService *m_preview;
