@@ -65,15 +65,7 @@ int main(int argc, char *argv[])
     platform::HandOffServer handOff;
     if (claim == platform::SingleCopyLock::Claim::Taken)
         handOff.listen();
-    QObject::connect(
-        &handOff, &platform::HandOffServer::folderHandedOver, &window,
-        [&window](const QString &folder, const QString &pattern) {
-            window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-            window.raise();
-            window.activateWindow();
-            window.openFolder(folder, pattern);
-        },
-        Qt::QueuedConnection);
+    QObject::connect(&handOff, &platform::HandOffServer::folderHandedOver, &window, &frmVREL_FP::takeHandedOverFolder);
 
     window.show();
     if (!request.folder.isEmpty())

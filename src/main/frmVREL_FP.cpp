@@ -15,6 +15,7 @@
 #include "platform/window/iconPixels.h"
 #include "platform/window/messageBox.h"
 #include "platform/window/mousePointer.h"
+#include "platform/window/operationWait.h"
 #include "platform/window/twips.h"
 
 #include <QAction>
@@ -180,6 +181,12 @@ void frmVREL_FP::createMenus()
     connect(nmuEnd, &QAction::triggered, this, &frmVREL_FP::nmuEnd_Click);
     connect(mnuVersion, &QAction::triggered, this, &frmVREL_FP::mnuVersion_Click);
     connect(mnuReadme, &QAction::triggered, this, &frmVREL_FP::mnuReadme_Click);
+    // Printing, the preview and the read-me window would start on top of an operation that
+    // waits, on a list half built; ending the program and the version box may.
+    connect(&platform::OperationWaits::instance(), &platform::OperationWaits::changed, this, [this](bool waiting) {
+        for (QAction *command : {mnuFprint, mnuFpreview, mnuReadme})
+            command->setEnabled(!waiting);
+    });
 }
 
 void frmVREL_FP::Form_Load()
@@ -217,9 +224,11 @@ void frmVREL_FP::Dir1_Change()
     // A refused build leaves nothing of the last list; an accepted one replaces it. Either way
     // it goes first, so that the old list and the new one are never held at once.
     forgetList();
-    File1->setPath(Dir1->path());
+    const auto shown = [this] { return std::pair(Dir1->path(), Combo1->currentText()); };
+    const auto readFor = shown();
+    File1->setPath(readFor.first);
     const QString directory = File1->path();
-    File1->setPattern(Combo1->currentText());
+    File1->setPattern(readFor.second);
 
     // Gone since it was shown, kept from us, or on a disk taken away: said so, not shown as a
     // directory without files. One that did not answer has been reported already.
@@ -246,7 +255,9 @@ void frmVREL_FP::Dir1_Change()
     auto answered = platform::waitOnDisk(this, directory, [directory, files = File1->files(), read = m_readFacts](const std::atomic<bool> &) {
         return listing::buildFileList(directory, files, read);
     });
-    if (!answered)
+    // The window may have gone on meanwhile: a list is shown only under the directory and the
+    // pattern it was read for.
+    if (!answered || shown() != readFor)
         return;
     auto &built = *answered;
     if (const auto *unreadable = std::get_if<listing::UnreadableFile>(&built)) {
@@ -274,6 +285,21 @@ void frmVREL_FP::openFolder(const QString &folder, const QString &pattern)
     // Moving has built the list already; staying put builds it as Enter in the box does.
     if (Dir1->path() == before)
         Dir1_Change();
+}
+
+void frmVREL_FP::takeHandedOverFolder(const QString &folder, const QString &pattern)
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+    const bool alreadyKept = m_handedOver.has_value();
+    m_handedOver = HandedOver{folder, pattern};
+    if (alreadyKept)
+        return;
+    platform::OperationWaits::instance().whenNone(this, [this] {
+        const HandedOver handed = *std::exchange(m_handedOver, std::nullopt);
+        openFolder(handed.folder, handed.pattern);
+    });
 }
 
 void frmVREL_FP::showCannotOpen(const QString &directory)

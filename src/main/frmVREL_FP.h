@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -71,6 +73,9 @@ public:
     // Lists `folder` with `pattern` as a person would: the pattern typed into the box, the
     // directory chosen, the list built; a folder that cannot be read is said so.
     void openFolder(const QString &folder, const QString &pattern);
+    // A folder handed over by a later start: opened once the operation under way has ended, on
+    // the folder it began with; of several handed over meanwhile, the last.
+    void takeHandedOverFolder(const QString &folder, const QString &pattern);
 
     // Where the list build reads each file's size and time; tests put a faulty disk here.
     void setFactsReader(listing::FactsReader reader) { m_readFacts = std::move(reader); }
@@ -91,4 +96,10 @@ private:
     void showCannotOpen(const QString &directory);
 
     listing::FactsReader m_readFacts = platform::readFileFacts;
+    struct HandedOver
+    {
+        QString folder;
+        QString pattern;
+    };
+    std::optional<HandedOver> m_handedOver;
 };

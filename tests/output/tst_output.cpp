@@ -3,7 +3,9 @@
 #include "output/printFileList.h"
 #include "window.h"
 
+#include <QAccessible>
 #include <QProcess>
+#include <QSemaphore>
 
 using platform::Answer;
 
@@ -112,6 +114,62 @@ private slots:
         // "Total(100)" and "50,000" fill 16 cells exactly, and overrun 15: no gap either way.
         QCOMPARE(output::listingTotalLine(100, 50000, 16) + output::listingTotalLine(100, 50000, 15), u"Total(100)50,000Total(100)50,000"_s);
         QCOMPARE(std::system(("rm -r '" + native + '\'').constData()), 0); // beyond QDir, which needs text
+    }
+
+    void oneOperationAtATime_data()
+    {
+        // Done while A's list is read or while a command on it asks: the folder shown, its list
+        // and the command's last step over the folder shown then, at once and when idle again.
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("later");
+        const QString a = u"A|a     .txt  1 97-10-21 09:05:03|"_s, b = u"B|b     .txt  2 97-10-21 09:05:03|"_s;
+        QTest::newRow("read, folders handed over") << a << b;
+        QTest::newRow("read, menu keys") << a << a;
+        QTest::newRow("read, pattern edited by a screen reader") << u"A||"_s << u"A||"_s;
+        QTest::newRow("export's question, folders handed over") << a + u"ファイルリストを保存しました。 @A"_s << b + u"ファイルリストを保存しました。 @A"_s;
+        QTest::newRow("printer dialog, folders handed over") << a + u"end @A"_s << b + u"end @A"_s;
+        QTest::newRow("print preview, folders handed over") << a + u"end @A"_s << b + u"end @A"_s;
+    }
+    void oneOperationAtATime()
+    {
+        QFETCH(QString, shown);
+        QFETCH(QString, later);
+        const QString tag = QString::fromLatin1(QTest::currentDataTag());
+        QTemporaryDir root;
+        for (const QString &name : {u"A"_s, u"B"_s, u"C"_s})
+            QVERIFY(QDir(root.path()).mkdir(name));
+        fixtures::makeFile(root.filePath(u"A"_s), "a.txt", 1);
+        fixtures::makeFile(root.filePath(u"B"_s), "b.txt", 2);
+        frmVREL_FP &w = m->w;
+        m->printToPdf(*w.CommonDialog, &w);
+        m->person.printFromPreview = true;
+        m->person.mark = [&w] { return u" @"_s + QFileInfo(w.Dir1->path()).fileName(); };
+        const auto state = [&] { return QFileInfo(w.Dir1->path()).fileName() + u'|' + w.List1->lines().join(u'|') + u'|' + m->person.trace.value(m->person.trace.size() - 1); };
+        const auto meanwhile = [&] {
+            if (tag.contains(u"handed"))
+                QVERIFY(m->handOver({root.filePath(u"C"_s), root.filePath(u"B"_s)}));
+            if (tag.contains(u"keys"))
+                QTest::keySequence(&w, QKeySequence(u"Ctrl+P, Ctrl+Shift+P"_s));
+            if (tag.contains(u"pattern"))
+                QAccessible::queryAccessibleInterface(w.Combo1->lineEdit())->editableTextInterface()->insertText(0, u"x"_s);
+        };
+        if (tag.startsWith(u"read")) {
+            // The first file's read is held until that is done, inside the wait.
+            QSemaphore held;
+            QTimer::singleShot(0, this, [&] { meanwhile(); held.release(); });
+            w.setFactsReader([&held, first = std::make_shared<std::atomic_flag>()](const platform::OpenDirectory &at, const QByteArray &name) {
+                return first->test_and_set() || held.tryAcquire(1, 5000) ? platform::readFileFacts(at, name) : std::nullopt;
+            });
+            w.Dir1->setPath(root.filePath(u"A"_s));
+        } else {
+            m->list(root.filePath(u"A"_s));
+            m->person.meanwhile = meanwhile;
+            tag.startsWith(u"export") ? w.Command2->click() : (tag.startsWith(u"printer") ? w.mnuFprint : w.mnuFpreview)->trigger();
+        }
+        QCOMPARE(state(), shown);
+        QTRY_COMPARE(state(), later);
+        // The commands that waited answer again.
+        QVERIFY(w.mnuFprint->isEnabled() && w.mnuFpreview->isEnabled() && w.mnuReadme->isEnabled());
     }
 
     void exportTellsWhatIsLost_data()

@@ -75,10 +75,12 @@ public:
     int failAtLine = 0;                     // from 1; 0 never
     platform::LinePrinter *inner = nullptr; // where the lines go on to
     std::function<QString()> mark;
+    std::function<void()> meanwhile; // once, while the next step is up
     QStringList trace;
 
 private:
-    bool note(const QString &what) { return trace.append(mark ? what + mark() : what), true; }
+    // What comes in meanwhile is run inside the step, as a box's own loop would run it.
+    bool note(const QString &what) { trace.append(mark ? what + mark() : what); if (meanwhile) std::exchange(meanwhile, nullptr)(); return true; }
     platform::MessageBoxService *m_boxes;
     platform::PrinterDialogService *m_dialog;
     platform::PrintPreviewService *m_preview;

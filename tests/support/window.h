@@ -8,6 +8,7 @@
 #include "platform/controls/listBox.h"
 #include "platform/controls/patternBox.h"
 #include "platform/printing/commonDialog.h"
+#include "platform/process/handOff.h"
 #include "platform/process/translation.h"
 #include "platform/window/fonts.h"
 #include "platform/window/mousePointer.h"
@@ -21,6 +22,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <future>
 
 // The real main window, shown offscreen, with the scripted person in front of it.
 struct Window
@@ -51,7 +54,22 @@ struct Window
         return shown->testAttribute(Qt::WA_SetCursor) && shown->cursor().shape() == Qt::WaitCursor ? u" (hourglass)"_s : QString();
     }
 
+    // Later starts hand `folders` over in turn on the program's own socket, connected as the
+    // program connects it, while this start's loop runs; true once the window took them all.
+    bool handOver(const QStringList &folders)
+    {
+        if (!handOff && handOff.emplace(pdf.filePath(u"handoff"_s)).listen())
+            QObject::connect(&*handOff, &platform::HandOffServer::folderHandedOver, &w, &frmVREL_FP::takeHandedOverFolder);
+        std::future<bool> handing = std::async(std::launch::async, [folders, name = pdf.filePath(u"handoff"_s)] {
+            return std::all_of(folders.begin(), folders.end(), [&](const QString &f) { return platform::handFolderOver(f, u"*.*"_s, std::chrono::seconds(5), name); });
+        });
+        const bool taken = QTest::qWaitFor([&] { return handing.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }) && handing.get();
+        QCoreApplication::processEvents(); // and the loop goes on with what the window made of them
+        return taken;
+    }
+
     Scripted person;
     frmVREL_FP w;
-    QTemporaryDir pdf;
+    QTemporaryDir pdf; // and the hand-off socket
+    std::optional<platform::HandOffServer> handOff;
 };

@@ -2,6 +2,7 @@
 
 #include "nativeNames.h"
 #include "platform/window/messageBox.h"
+#include "platform/window/operationWait.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -40,8 +41,8 @@ constexpr std::chrono::milliseconds kUnnoticed {100};
 constexpr std::chrono::milliseconds kPoll {20};
 
 // Keeps the person's clicks and keys from the controls while they wait, so that nothing starts
-// a second operation on top of the one waiting. Menus, closing and moving stay, and so does
-// whatever modal box is up.
+// a second operation on top of the one waiting; the window disables the menu commands that
+// would. Menus, closing and moving stay, and so does whatever modal box is up.
 class InputHold final : public QObject
 {
 public:
@@ -72,6 +73,9 @@ protected:
         const QWidget *popup = QApplication::activePopupWidget();
         return widget->window() != modal && widget->window() != popup;
     }
+
+private:
+    const OperationWait m_wait;
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "printerDialog.h"
 
+#include "platform/window/operationWait.h"
+
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 
@@ -43,6 +45,7 @@ PrinterDialogService *setPrinterDialogService(PrinterDialogService *replacement)
 
 bool showPrinterDialog(QWidget *parent, QPrinter &printer)
 {
+    const OperationWait wait;
     return service().choosePrinter(parent, printer);
 }
 
@@ -60,6 +63,7 @@ PrintPreviewService *setPrintPreviewService(PrintPreviewService *replacement)
 
 bool showPrintPreview(QPrintPreviewDialog &dialog)
 {
+    const OperationWait wait;
     return previewService().showPreview(dialog);
 }
 

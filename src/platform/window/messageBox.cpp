@@ -1,5 +1,7 @@
 #include "messageBox.h"
 
+#include "operationWait.h"
+
 #include <QMessageBox>
 
 namespace platform {
@@ -75,6 +77,7 @@ MessageBoxService *setMessageBoxService(MessageBoxService *replacement)
 
 Answer messageBox(QWidget *parent, const QString &text, Buttons buttons, Icon icon)
 {
+    const OperationWait wait;
     // Every box of the program names the program, not the window it belongs to.
     return service().ask(parent, {text, buttons, icon, QStringLiteral("VREL's FILEPRINT")});
 }
