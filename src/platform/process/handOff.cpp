@@ -15,7 +15,7 @@ namespace {
 // The one byte that says a folder was taken.
 constexpr char kTaken = '\x06';
 
-// A folder and a pattern take a few hundred bytes; a peer that sends more is no start of ours.
+// A folder and a pattern take a few kilobytes at most; a peer that sends more is no start of ours.
 constexpr qint64 kMostBytes = 256 * 1024;
 
 } // namespace
