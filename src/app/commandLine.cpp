@@ -1,10 +1,11 @@
 #include "commandLine.h"
 
+#include "platform/files/nativeNames.h"
+#include "platform/files/paths.h"
 #include "platform/process/translation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
 
 #include <cstdio>
 
@@ -15,12 +16,20 @@ void print(std::FILE *stream, const QString &text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
-// A file given instead of a folder stands for the folder that holds it. Absolute, since a
-// running copy that takes it over works in a directory of its own.
-QString folderOf(const QString &path)
+// The words as given. On Linux from their bytes, by the rule the window reads names from the disk
+// with: a folder unpacked from an archive made on Windows has a name that is no valid text.
+QStringList argumentsOf(int argc, char *argv[])
 {
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir() ? info.absolutePath() : info.absoluteFilePath();
+#ifdef Q_OS_WIN
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return QCoreApplication::arguments();
+#else
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(platform::pathFromNative(argv[i]));
+    return arguments;
+#endif
 }
 
 } // namespace
@@ -74,10 +83,11 @@ std::variant<int, Request> readCommandLine(int argc, char *argv[])
 
     // Qt's own words (the usage, a wrong option) are read in Japanese only where they are shown:
     // loading them would cost a script every run.
-    bool parsed = parser.parse(QCoreApplication::arguments());
+    const QStringList arguments = argumentsOf(argc, argv);
+    bool parsed = parser.parse(arguments);
     if (!parsed || parser.isSet(help)) {
         platform::installJapaneseTranslation(app);
-        parsed = parser.parse(QCoreApplication::arguments());
+        parsed = parser.parse(arguments);
     }
     Request request;
     QString error;
@@ -110,11 +120,14 @@ std::variant<int, Request> readCommandLine(int argc, char *argv[])
         print(stdout, QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n');
         return ExitCode::Done;
     }
-    // A file manager hands over every folder chosen; the first is the one listed.
+    // A file manager hands over every folder chosen; the first is the one listed. Absolute, since a
+    // running copy that takes it over works in a directory of its own; whether it names a file is
+    // asked later, where a share that does not answer holds no start.
     if (!parser.positionalArguments().isEmpty())
-        request.folder = folderOf(parser.positionalArguments().constFirst());
+        request.folder = platform::absolutePath(parser.positionalArguments().constFirst());
     request.pattern = parser.value(pattern);
-    request.pdfFile = parser.value(pdf);
+    if (parser.isSet(pdf))
+        request.pdfFile = platform::absolutePath(parser.value(pdf));
     request.printerName = parser.value(printer);
     return request;
 }

@@ -10,7 +10,7 @@ struct Request
 {
     enum class Output { Window, Txt, Csv, Pdf, Printer };
     Output output = Output::Window;
-    QString folder; // as given, a file's folder for a file; empty for a plain start
+    QString folder; // absolute, as given, perhaps a file standing for its folder; empty for a plain start
     QString pattern = QStringLiteral("*.*");
     QString pdfFile;
     QString printerName; // empty: the default printer

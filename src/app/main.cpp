@@ -4,14 +4,15 @@
 #include "output/exportFileList.h"
 #include "output/printFileList.h"
 #include "platform/files/diskWait.h"
+#include "platform/files/paths.h"
 #include "platform/process/handOff.h"
 #include "platform/process/singleCopy.h"
 #include "platform/process/translation.h"
 #include "readme/readmeOpener.h"
 
 #include <QApplication>
+#include <QDir>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -22,11 +23,24 @@ int handToRunningCopy(const Request &request)
 {
     if (request.folder.isEmpty())
         return ExitCode::Done;
-    using namespace std::chrono_literals;
-    if (platform::handFolderOver(request.folder, request.pattern, 1s))
+    if (platform::handFolderOver(request.folder, request.pattern))
         return ExitCode::Done;
-    tellOnStandardError(QStringLiteral("起動中の vrel-fileprint が1秒以内に応答しませんでした。"));
+    tellOnStandardError(QStringLiteral("起動中の vrel-fileprint が%1秒以内に応答しませんでした。").arg(platform::kHandOffPatience.count()));
     return ExitCode::NoAnswer;
+}
+
+// A working directory the system cannot name (deeper than its path limit) would leave the
+// directory list with nothing to show: the window starts in the home folder instead, and says so.
+// A relative folder given there names nothing the window could show either.
+void startSomewhereNamed(Request &request)
+{
+    if (!platform::workingDirectory().isEmpty())
+        return;
+    QDir::setCurrent(QDir::homePath());
+    tellOnStandardError(QStringLiteral("作業ディレクトリの場所を特定できないため、ホームフォルダ %1 で開きます。")
+                            .arg(QDir::toNativeSeparators(QDir::homePath())));
+    if (QDir::isRelativePath(request.folder))
+        request.folder.clear();
 }
 
 } // namespace
@@ -36,7 +50,7 @@ int main(int argc, char *argv[])
     const std::variant<int, Request> read = readCommandLine(argc, argv);
     if (const int *exitCode = std::get_if<int>(&read))
         return *exitCode;
-    const Request &request = std::get<Request>(read);
+    Request request = std::get<Request>(read);
     if (request.output != Request::Output::Window)
         return runBatch(argc, argv, request);
 
@@ -54,22 +68,33 @@ int main(int argc, char *argv[])
     if (claim == platform::SingleCopyLock::Claim::Unavailable)
         std::fputs(QStringLiteral("二重起動を確かめられないまま起動します: %1\n").arg(lock.errorString()).toLocal8Bit().constData(), stderr);
 
+    // Listening from the moment the lock is held: a later start, while this one still builds its
+    // window, waits in the socket rather than finding nobody. Where the socket cannot be made,
+    // the window works all the same; a later start says it got no answer. Without the lock
+    // another copy may be listening, whose socket must stay. A folder handed over before the
+    // window is up is kept for it, the latest one.
+    platform::HandOffServer handOff;
+    if (claim == platform::SingleCopyLock::Claim::Taken)
+        handOff.listen();
+    const auto early = QObject::connect(&handOff, &platform::HandOffServer::folderHandedOver, &app,
+                                        [&request](const QString &folder, const QString &pattern) {
+                                            request.folder = folder;
+                                            request.pattern = pattern;
+                                        });
+    startSomewhereNamed(request);
+
     frmVREL_FP window;
     readme::attachReadme(window);
     output::attachPrinting(window);
     output::attachExport(window);
 
-    // A folder handed over by a later start is listed here, in front of the person. Where the
-    // socket cannot be made, the window works all the same; a later start says it got no answer.
-    // Without the lock another copy may be listening, whose socket must stay.
-    platform::HandOffServer handOff;
-    if (claim == platform::SingleCopyLock::Claim::Taken)
-        handOff.listen();
+    QObject::disconnect(early);
     QObject::connect(&handOff, &platform::HandOffServer::folderHandedOver, &window, &frmVREL_FP::takeHandedOverFolder);
 
     window.show();
+    // Opened once the window is up and answering: the folder may lie on a share that does not.
     if (!request.folder.isEmpty())
-        window.openFolder(request.folder, request.pattern);
+        QMetaObject::invokeMethod(&window, [&window, request] { window.openFolder(request.folder, request.pattern); }, Qt::QueuedConnection);
     const int exitCode = QApplication::exec();
     // A thread held by a file system that stopped answering is left to it: waiting for it, or
     // for anything it holds, would keep the program from ending.

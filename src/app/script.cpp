@@ -9,7 +9,7 @@
 
 std::variant<Refused, output::ShownList> listForScript(const Request &request, const QString &nothingText)
 {
-    const QString directory = platform::directoryListPath(request.folder);
+    const QString directory = platform::directoryListPath(platform::folderOf(request.folder));
     const std::optional<platform::ListedFiles> files = platform::listFiles(directory, request.pattern);
     if (!files)
         return Refused{ExitCode::CannotOpenDirectory, listing::cannotOpenText(directory)};

@@ -275,10 +275,14 @@ void frmVREL_FP::Dir1_Change()
 void frmVREL_FP::openFolder(const QString &folder, const QString &pattern)
 {
     Combo1->setEditText(pattern);
+    // A file stands for its folder; asking which is a call on a disk that may not answer.
+    const auto asked = platform::waitOnDisk(this, folder, [folder](const std::atomic<bool> &) { return platform::folderOf(folder); });
+    if (!asked)
+        return;
     const QString before = Dir1->path();
-    const auto opened = Dir1->open(folder);
+    const auto opened = Dir1->open(*asked);
     if (opened == platform::DirListBox::Opened::Unreadable)
-        showCannotOpen(platform::directoryListPath(folder));
+        showCannotOpen(platform::directoryListPath(*asked));
     if (opened != platform::DirListBox::Opened::Yes)
         return;
     Drive1->showDriveOf(Dir1->path());

@@ -90,8 +90,9 @@ timeout 10 "$program" || fail "a second copy did not leave quietly, or opened a 
 exported() { keys "$main" "$@" Return && box "export" Return && box "export" Return; }
 exported Tab Tab Tab Tab Tab Tab
 grep -q $'^b     .doc  0 97-10-21 09:05:03\r$' VREL_FILE_LIST.TXT && rm VREL_FILE_LIST.TXT || fail "started on a folder, the window did not list it"
-handed="$work/渡す 先" && mkdir "$handed" && touch -d '1997-10-21 09:05:03' "$handed/c.txt" "$handed/d.doc"
-(cd "$work" && timeout 10 "$program" --pattern '*.txt' "渡す 先") || fail "a second start with a folder did not hand it over"
+# Its name ends in Shift_JIS for あ and a byte no text has, as from an archive made on Windows.
+handed="$work/渡す 先"$'\xFF\x82\xA0' && mkdir "$handed" && touch -d '1997-10-21 09:05:03' "$handed/c.txt" "$handed/d.doc"
+(cd "$work" && timeout 10 "$program" --pattern '*.txt' "${handed#"$work/"}") || fail "a second start with a folder did not hand it over"
 sleep 0.5 && exported
 [ "$(grep -c 97-10-21 "$handed/VREL_FILE_LIST.TXT")" = 1 ] && grep -q $'^File Type : \*\.txt\r$' "$handed/VREL_FILE_LIST.TXT" ||
   fail "the folder handed over was not listed with its pattern"
@@ -115,11 +116,11 @@ keys "$main" ctrl+a asterisk period asterisk Return Tab Tab Tab Tab Tab Tab Retu
 box "export" Return
 # The file's bytes are checked where it is made; here, that it is this directory's list.
 grep -q $'^b     .doc  0 97-10-21 09:05:03\r$' VREL_FILE_LIST.TXT || fail "no list file, or not this list"
-# The installed command's export, alongside the window: by the program of QtCore alone.
-env -u DISPLAY LD_DEBUG=libs LD_DEBUG_OUTPUT="$work/ld" "$program" --export csv . >/dev/null || fail "a script's export"
-grep -qx '"b",".doc","[0-9]*","97-10-21","09:05:03"' <(tr -d '\r' <VREL_FILE_LIST.CSV) && grep -q libQt6Core "$work"/ld.* &&
+# The installed command's export, alongside the window: by the program of QtCore alone, on the
+# folder whose name is no valid text, as the shell gives its bytes.
+env -u DISPLAY LD_DEBUG=libs LD_DEBUG_OUTPUT="$work/ld" "$program" --export csv "$handed" >/dev/null || fail "a script's export"
+grep -qx '"d",".doc","[0-9]*","97-10-21","09:05:03"' <(tr -d '\r' <"$handed/VREL_FILE_LIST.CSV") && grep -q libQt6Core "$work"/ld.* &&
   ! grep -q libQt6Gui "$work"/ld.* || fail "a script's export: not this list, or by the window program"
-rm VREL_FILE_LIST.CSV
 rm "$work"/cups/jobs/*.pdf
 keys "$main" shift+Tab shift+Tab shift+Tab Return
 keys "$(window '^印刷$')" Return
@@ -164,13 +165,18 @@ keys "$main" Return ctrl+p && box "printing to a silent server" Return
 keys "$main" ctrl+v && box "Ctrl+V after the silent server" Return
 
 # A lock that cannot be had (a directory in its place) keeps nobody out: the program says so on
-# standard error and opens its window all the same.
+# standard error and opens its window all the same. Started in a directory the system cannot name
+# (25 levels of 200-byte names, past the path limit), it lists the home folder, where the
+# keyboard's export lands, and says that too.
 kill "$pid" && wait "$pid" 2>/dev/null || true
 for _ in $(seq 50); do xdotool search --onlyvisible --name "^VREL's File Print\$" >/dev/null 2>&1 || break; sleep 0.1; done
-mkdir -m 700 "$work/locked" && mkdir "$work/locked/vrel-fileprint.lock"
-XDG_RUNTIME_DIR=$work/locked "$program" 2>"$work/stderr" & pid=$!
-window "^VREL's File Print\$" >/dev/null || fail "an unusable lock: no window"
+mkdir -m 700 "$work/locked" && mkdir "$work/locked/vrel-fileprint.lock" "$work/home" && touch "$work/home/a.txt"
+(deep=$(printf 'd%.0s' $(seq 200)) && for _ in $(seq 25); do mkdir "$deep" && cd "$deep"; done &&
+  HOME=$work/home XDG_RUNTIME_DIR=$work/locked exec "$program" 2>"$work/stderr") & pid=$!
+deepest=$(window "^VREL's File Print\$") || fail "an unusable lock, past the path limit: no window"
 grep -q "$work/locked/vrel-fileprint.lock" "$work/stderr" || fail "an unusable lock was not reported: $(cat "$work/stderr")"
+keys "$deepest" Return Tab Tab Tab Tab Tab Tab Return && box "export in the home folder" Return && box "export in the home folder" Return
+[ -f "$work/home/VREL_FILE_LIST.TXT" ] && [ "$(grep -c "ホームフォルダ $work/home " "$work/stderr")" = 1 ] || fail "not started in the home folder: $(cat "$work/stderr")"
 
 # A desktop launches the menu entry with two folders: the window opens on the first, whose list the
 # keyboard then exports into it. Each file manager's command is the program and the one folder.

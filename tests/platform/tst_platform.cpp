@@ -1,16 +1,19 @@
 #include "platform/files/paths.h"
 #include "platform/printing/printServer.h"
 #include "platform/process/handOff.h"
+#include "platform/process/singleCopy.h"
 #include "support.h"
 
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QThread>
 
-#include <future>
-#include <memory>
+#include <pwd.h>
 
 class TestPlatform : public QObject
 {
@@ -103,20 +106,55 @@ private slots:
         QVERIFY(!platform::handFolderOver(u"/tmp/a"_s, u"*.txt"_s, std::chrono::seconds(1), silent.fullServerName()));
         QVERIFY(clock.elapsed() >= 1000);
         // Another program on the socket, answering something else, has not taken it either.
-        std::promise<void> listening;
-        const std::unique_ptr<QThread> other(QThread::create([&listening, path = run.filePath(u"other"_s)] {
-            QLocalServer server;
-            server.listen(path);
-            listening.set_value();
-            QLocalSocket *socket = server.waitForNewConnection(5000) ? server.nextPendingConnection() : nullptr;
-            if (socket && socket->waitForReadyRead(5000))
-                socket->write("\x15", 1), socket->waitForBytesWritten(5000);
-        }));
-        other->start();
-        listening.get_future().wait();
-        const bool taken = platform::handFolderOver(u"/tmp/a"_s, u"*.txt"_s, std::chrono::seconds(1), run.filePath(u"other"_s));
-        other->wait();
-        QVERIFY(!taken);
+        QProcess other;
+        other.start(u"socat"_s, {u"UNIX-LISTEN:"_s + run.filePath(u"other"_s), u"SYSTEM:head -c 1 >/dev/null; printf '\\025'"_s});
+        QVERIFY(QTest::qWaitFor([&run] { return QFile::exists(run.filePath(u"other"_s)); }, 5000));
+        QVERIFY(!platform::handFolderOver(u"/tmp/a"_s, u"*.txt"_s, std::chrono::seconds(1), run.filePath(u"other"_s)));
+    }
+
+    void secondStartWaitsForASlowFirstStart()
+    {
+        // The program started a second time, on the real socket of a first copy that holds the
+        // lock and is still busy building its window.
+        QTemporaryDir run;
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run.path()));
+        platform::SingleCopyLock lock;
+        QCOMPARE(lock.acquire(), platform::SingleCopyLock::Claim::Taken);
+        platform::HandOffServer first;
+        QVERIFY(first.listen());
+        QSignalSpy handed(&first, &platform::HandOffServer::folderHandedOver);
+        QProcess second;
+        second.start(QStringLiteral(VREL_PROGRAM), {u"/a"_s});
+        QThread::msleep(3000);
+        QVERIFY(handed.wait(10000));
+        QVERIFY(second.waitForFinished(10000) && second.exitCode() == 0);
+    }
+
+    void userDirectoryOfOurOwn()
+    {
+        // Qt's runtime directory unusable, its fallback taken by another (here a file): one of the
+        // user's own in the temporary directory, closed to others, holds the lock and the socket;
+        // a link put there first is refused.
+        QTemporaryDir tmp;
+        qputenv("XDG_RUNTIME_DIR", "/dev/null/run");
+        qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+        fixtures::makeFile(tmp.path(), "runtime-"_ba + ::getpwuid(::geteuid())->pw_name);
+        const auto restore = qScopeGuard([] { qunsetenv("TMPDIR"); });
+        const QString own = tmp.filePath(u"vrel-fileprint-%1"_s.arg(::geteuid()));
+        QCOMPARE(platform::handOffName(), own + u"/vrel-fileprint.handoff"_s);
+        QVERIFY(QDir(own).removeRecursively() && QFile::link(tmp.path(), own));
+        QCOMPARE(platform::userRuntimeDirectory(), QString());
+    }
+
+    void endlessBytesAreDropped()
+    {
+        QTemporaryDir run;
+        platform::HandOffServer server(run.filePath(u"handoff"_s));
+        QVERIFY(server.listen());
+        QLocalSocket peer;
+        peer.connectToServer(run.filePath(u"handoff"_s));
+        peer.write(QByteArray(1 << 20, 'x'));
+        QVERIFY(QTest::qWaitFor([&peer] { return peer.state() == QLocalSocket::UnconnectedState; }, 5000));
     }
 
     void rootRule()

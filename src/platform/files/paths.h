@@ -19,6 +19,19 @@ QString listingDirectory(const QString &directory, QChar separator = nativeSepar
 // relative, cleaned, with native separators.
 QString directoryListPath(const QString &path);
 
+// The working directory as the disk names it; empty where the system cannot name it (deeper than
+// its path limit, or removed).
+QString workingDirectory();
+
+// `path` made absolute from the working directory by its words alone: nothing on the disk is
+// asked, so a share that does not answer holds nobody here. Left as given where the working
+// directory cannot be named.
+QString absolutePath(const QString &path);
+
+// The folder `path` stands for: itself, or for a file the folder that holds it. Asks the disk,
+// which may not answer: the window asks it off its own thread.
+QString folderOf(const QString &path);
+
 // The full path of `name` in `directory`, with exactly one separator between them.
 QString pathInDirectory(const QString &directory, const QString &name, QChar separator = nativeSeparator());
 

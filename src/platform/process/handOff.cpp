@@ -1,10 +1,11 @@
 #include "handOff.h"
 
+#include "singleCopy.h"
+
 #include <QDataStream>
 #include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QThread>
 
 namespace platform {
@@ -14,6 +15,9 @@ namespace {
 // The one byte that says a folder was taken.
 constexpr char kTaken = '\x06';
 
+// A folder and a pattern take a few kilobytes at most; a peer that sends more is no start of ours.
+constexpr qint64 kMostBytes = 256 * 1024;
+
 } // namespace
 
 QString handOffName()
@@ -22,7 +26,8 @@ QString handOffName()
     // A pipe name is machine-wide: the user's name keeps it theirs.
     return QStringLiteral("vrel-fileprint-") + qEnvironmentVariable("USERNAME");
 #else
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/vrel-fileprint.handoff");
+    const QString directory = userRuntimeDirectory();
+    return directory.isEmpty() ? QString() : directory + QStringLiteral("/vrel-fileprint.handoff");
 #endif
 }
 
@@ -48,8 +53,11 @@ void HandOffServer::takeConnection()
             in.startTransaction();
             QString folder, pattern;
             in >> folder >> pattern;
-            if (!in.commitTransaction())
+            if (!in.commitTransaction()) {
+                if (socket->bytesAvailable() > kMostBytes)
+                    socket->abort();
                 return;
+            }
             socket->write(&kTaken, 1);
             socket->flush();
             socket->disconnectFromServer();

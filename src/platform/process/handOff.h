@@ -36,9 +36,15 @@ private:
     QLocalServer *m_server;
 };
 
+// How long a second start waits for the running copy to take its folder. The copy listens as
+// soon as it holds the lock, but answers once its window is built: a cold start on a loaded
+// machine, fonts and the print dialog's libraries read from a slow disk, has been seen to take
+// several seconds, and the hand-over waits in the socket meanwhile.
+inline constexpr std::chrono::seconds kHandOffPatience {30};
+
 // Hands `folder` and `pattern` to the running copy; false when it did not take them within
 // `patience` (it hangs, or is a version that takes none).
-bool handFolderOver(const QString &folder, const QString &pattern, std::chrono::milliseconds patience,
+bool handFolderOver(const QString &folder, const QString &pattern, std::chrono::milliseconds patience = kHandOffPatience,
                     const QString &name = handOffName());
 
 } // namespace platform

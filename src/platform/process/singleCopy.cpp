@@ -19,25 +19,40 @@ namespace platform {
 
 namespace {
 
-QString lockPath()
+#ifndef Q_OS_WIN
+// The temporary directory is everyone's: a directory named for the user, which another user may
+// have made first, or put a link in place of.
+QString ownTemporaryDirectory()
 {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty())
-        return runtime + QStringLiteral("/vrel-fileprint.lock");
-#ifdef Q_OS_WIN
-    return QDir::tempPath() + QStringLiteral("/vrel-fileprint.lock");
-#else
-    // The temporary directory is everyone's: a lock named for the user, so that no other user's
-    // copy, nor a file another user made there first, keeps this one out.
-    return QDir::tempPath() + QStringLiteral("/vrel-fileprint-%1.lock").arg(::geteuid());
-#endif
+    return QDir::tempPath() + QStringLiteral("/vrel-fileprint-%1").arg(::geteuid());
 }
+#endif
 
 } // namespace
 
-SingleCopyLock::SingleCopyLock(const QString &directory)
-    : m_path(directory.isEmpty() ? lockPath() : directory + QStringLiteral("/vrel-fileprint.lock"))
+QString userRuntimeDirectory()
 {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return runtime;
+#ifdef Q_OS_WIN
+    return QDir::tempPath();
+#else
+    const QString own = ownTemporaryDirectory();
+    const QByteArray native = QFile::encodeName(own);
+    ::mkdir(native.constData(), 0700);
+    struct stat st {};
+    if (::lstat(native.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid() || (st.st_mode & 077) != 0)
+        return QString();
+    return own;
+#endif
+}
+
+SingleCopyLock::SingleCopyLock(const QString &directory)
+{
+    const QString where = directory.isEmpty() ? userRuntimeDirectory() : directory;
+    if (!where.isEmpty())
+        m_path = where + QStringLiteral("/vrel-fileprint.lock");
 }
 
 #ifdef Q_OS_WIN
@@ -67,6 +82,10 @@ SingleCopyLock::~SingleCopyLock()
 
 SingleCopyLock::Claim SingleCopyLock::acquire()
 {
+    if (m_path.isEmpty()) {
+        m_error = ownTemporaryDirectory() + QStringLiteral(": 利用者専用のディレクトリとして使えません");
+        return Claim::Unavailable;
+    }
     // A lock the kernel holds for the open file: it goes with the process however that ends,
     // and taking it costs one call, not the lock file's writing and reading back. A link, or a
     // file that is not the user's own, is no lock of this user's copies.

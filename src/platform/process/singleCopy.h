@@ -8,6 +8,11 @@ class QLockFile;
 
 namespace platform {
 
+// The directory of the user's own where the lock and the hand-off socket lie: the user's runtime
+// directory, or where that cannot be used, one made for the user in the temporary directory, only
+// if it is the user's own and closed to everyone else. Empty when neither can be had.
+QString userRuntimeDirectory();
+
 // Held for the whole run by the first copy of the program. A lock left behind by a copy that
 // crashed belongs to a dead process and does not keep the next start out.
 class SingleCopyLock
@@ -15,8 +20,7 @@ class SingleCopyLock
 public:
     enum class Claim { Taken, HeldByAnotherCopy, Unavailable };
 
-    // `directory` empty: the user's runtime directory, or where there is none a lock of the
-    // user's own in the temporary one.
+    // `directory` empty: userRuntimeDirectory().
     explicit SingleCopyLock(const QString &directory = QString());
     ~SingleCopyLock();
     SingleCopyLock(const SingleCopyLock &) = delete;
