@@ -4,6 +4,7 @@
 #include "window.h"
 
 #include <QProcess>
+#include <QTcpServer>
 
 using platform::Answer;
 
@@ -342,6 +343,26 @@ private slots:
         QCOMPARE(person.trace, QStringList{preview + u" (hourglass)"_s} + drawn + drawn + drawn + expected);
         QCOMPARE(m->pointer() + QString::number(printer.pageLayout().orientation()), u"1"_s);
         QCOMPARE(fixtures::printedPages(printer), fixtures::seen(listing, 6, printer));
+    }
+
+    void printServerThatStoppedAnswering()
+    {
+        // The printer made by an earlier print, the server now takes the connection and says
+        // nothing: the print gives up on it, and the window goes on answering meanwhile.
+        QTemporaryDir dir;
+        fixtures::makeFile(dir.path(), "a.txt");
+        m->list(dir.path());
+        m->printToPdf(*m->w.CommonDialog, &m->w);
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        const QByteArray server = qgetenv("CUPS_SERVER");
+        qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(silent.serverPort()));
+        bool answered = false;
+        QTimer::singleShot(500, &m->w, [&answered] { answered = true; });
+        m->w.mnuFprint->trigger();
+        qputenv("CUPS_SERVER", server);
+        QCOMPARE(m->person.trace, (QStringList{u"discard"_s, u"印刷処理を中断します"_s}));
+        QVERIFY(answered);
     }
 };
 
