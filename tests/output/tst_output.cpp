@@ -347,8 +347,7 @@ private slots:
 
     void printServerThatStoppedAnswering()
     {
-        // The printer made by an earlier print, the server now takes the connection and says
-        // nothing: the print gives up on it, and the window goes on answering meanwhile.
+        // After a printer was made, the server goes silent: printing gives up, the window answering.
         QTemporaryDir dir;
         fixtures::makeFile(dir.path(), "a.txt");
         m->list(dir.path());

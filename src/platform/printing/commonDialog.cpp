@@ -64,7 +64,6 @@ LinePrinter &CommonDialog::linePrinter()
 void CommonDialog::printLines(const std::function<std::optional<QStringList>()> &lines, int indent)
 {
     const DefaultPointerAtEnd pointer(m_window);
-    m_refusal.clear();
     if (!serverAnswers())
         return abortPrinting();
     if (!showPrinterDialog(m_window, printer()))
@@ -146,8 +145,8 @@ bool CommonDialog::typeset(const std::function<std::optional<QStringList>()> &li
 bool CommonDialog::sendDocument(LinePrinter &out)
 {
     // The job goes to the print server, or into a file that may lie on a share: either may stop
-    // answering. Only a job sent through the server can be refused there, and libcups keeps the
-    // answer on the thread that sent it, next to earlier failures that mean nothing here.
+    // answering. Only a job sent through the server can be refused there; libcups keeps its
+    // answer per thread, so it is read on the thread that sent the job, right after it.
     const bool throughServer = printer().outputFormat() == QPrinter::NativeFormat;
     struct Sent
     {
@@ -162,11 +161,8 @@ bool CommonDialog::sendDocument(LinePrinter &out)
     auto kept = std::make_shared<Printers>();
     const auto sent = waitOnDisk(m_window, throughServer ? printServerName() : printer().outputFileName(),
                                  [target = &out, kept, throughServer](const std::atomic<bool> &) {
-                                     Sent job;
-                                     job.ended = target->endDocument();
-                                     if (job.ended && throughServer)
-                                         job.refusal = printServerRefusal();
-                                     return job;
+                                     const bool ended = target->endDocument();
+                                     return Sent{ended, throughServer ? printServerRefusal() : QString()};
                                  });
     if (!sent) {
         // The thread left waiting still holds the printer: it keeps it, and the next print
