@@ -4,7 +4,6 @@
 
 #include "output/printFileList.h"
 #include "platform/printing/commonDialog.h"
-#include "platform/printing/printServer.h"
 #include "platform/printing/printerDialog.h"
 #include "platform/text/textFile.h"
 #include "platform/window/messageBox.h"
@@ -90,7 +89,7 @@ std::optional<Refused> print(const Request &request, const output::ShownList &sh
         QStringList said = unattended.told;
         std::rotate(said.begin(), said.end() - 1, said.end());
         if (said.size() == 1 && request.output == Request::Output::Printer)
-            said.append(platform::printServerRefusal());
+            said.append(dialog.refusal());
         said.removeAll(QString());
         return Refused{ExitCode::NotPrinted, said.join(u'\n')};
     }

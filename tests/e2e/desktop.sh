@@ -104,6 +104,13 @@ keys "$main" shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 # The focus starts in the pattern box; the menu's Ctrl keys win over its cut and paste.
 keys "$main" ctrl+v && box "Ctrl+V" Return
 
+# Before any print, on a queue with no driver file, the preview stays up, no message; closed, it prints nothing.
+keys "$main" ctrl+shift+p
+preview=$(window "^印刷プレビュー - VREL's File Print\$") && sleep 1 && xdotool search --onlyvisible --name "^印刷プレビュー" >/dev/null &&
+  ! xdotool search --onlyvisible --name "^VREL's FILEPRINT\$" >/dev/null || fail "Ctrl+Shift+P showed no preview, or gave it up"
+keys "$preview" Escape
+sleep 1 && jobs_in 1 0 || fail "closing the preview printed"
+
 # The read-me window opens over the main window, though that was moved, and prints the text
 # installed in share/vrel-fileprint (what a read-me print puts on paper is checked in tst_readme).
 readme_printed
@@ -132,11 +139,6 @@ cupsreject capture
 code=0 && env -u DISPLAY "$program" --print . 2>"$work/refused" || code=$?
 [ "$code" = 8 ] && grep -q $'^印刷処理を中断します: .*not accepting jobs' "$work/refused" || fail "a queue that refused: exit $code, $(cat "$work/refused")"
 cupsaccept capture
-# Its preview opens under the program's name; closed, it prints nothing.
-keys "$main" ctrl+shift+p
-preview=$(window "^印刷プレビュー - VREL's File Print\$") || fail "Ctrl+Shift+P showed no preview"
-keys "$preview" Escape
-sleep 1 && jobs_in 1 1 || fail "closing the preview printed"
 
 # A copy that died leaves its lock behind, which keeps nobody out. A portable copy of the program
 # the launcher starts reads the data file beside it, though the installed one lies where it looks
@@ -151,24 +153,10 @@ readme_printed
 ! jobs_in 20 1 || fail "an empty read-me reached the printer"
 kill "$pid" && wait "$pid" 2>/dev/null || true
 
-# A print server that takes connections and never answers: the window still comes up within a
-# second, printing gives up with its message rather than hang, and the program goes on.
-export CUPS_SERVER=$work/silent.sock
-socat -u UNIX-LISTEN:"$CUPS_SERVER",fork OPEN:/dev/null &
-for _ in $(seq 50); do [ -S "$CUPS_SERVER" ] && break; sleep 0.1; done
-mkdir "$work/silent" && cd "$work/silent" && touch a.txt
-began=$(date +%s%N)
-start "$program"
-took=$((($(date +%s%N) - began) / 1000000))
-[ "$took" -le 1000 ] || fail "the window took $took ms with a silent print server"
-keys "$main" Return ctrl+p && box "printing to a silent server" Return
-keys "$main" ctrl+v && box "Ctrl+V after the silent server" Return
-
 # A lock that cannot be had (a directory in its place) keeps nobody out: the program says so on
 # standard error and opens its window all the same. Started in a directory the system cannot name
 # (25 levels of 200-byte names, past the path limit), it lists the home folder, where the
 # keyboard's export lands, and says that too.
-kill "$pid" && wait "$pid" 2>/dev/null || true
 for _ in $(seq 50); do xdotool search --onlyvisible --name "^VREL's File Print\$" >/dev/null 2>&1 || break; sleep 0.1; done
 mkdir -m 700 "$work/locked" && mkdir "$work/locked/vrel-fileprint.lock" "$work/home" && touch "$work/home/a.txt"
 (deep=$(printf 'd%.0s' $(seq 200)) && for _ in $(seq 25); do mkdir "$deep" && cd "$deep"; done &&

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QProcess>
 #include <QSemaphore>
+#include <QTcpServer>
 
 using platform::Answer;
 
@@ -400,6 +401,25 @@ private slots:
         QCOMPARE(person.trace, QStringList{preview + u" (hourglass)"_s} + drawn + drawn + drawn + expected);
         QCOMPARE(m->pointer() + QString::number(printer.pageLayout().orientation()), u"1"_s);
         QCOMPARE(fixtures::printedPages(printer), fixtures::seen(listing, 6, printer));
+    }
+
+    void printServerThatStoppedAnswering()
+    {
+        // After a printer was made, the server goes silent: printing gives up, the window answering.
+        QTemporaryDir dir;
+        fixtures::makeFile(dir.path(), "a.txt");
+        m->list(dir.path());
+        m->printToPdf(*m->w.CommonDialog, &m->w);
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        const QByteArray server = qgetenv("CUPS_SERVER");
+        qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(silent.serverPort()));
+        bool answered = false;
+        QTimer::singleShot(500, &m->w, [&answered] { answered = true; });
+        m->w.mnuFprint->trigger();
+        qputenv("CUPS_SERVER", server);
+        QCOMPARE(m->person.trace, (QStringList{u"discard"_s, u"印刷処理を中断します"_s}));
+        QVERIFY(answered);
     }
 };
 

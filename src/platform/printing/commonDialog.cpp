@@ -3,6 +3,7 @@
 #include "linePrinter.h"
 #include "printServer.h"
 #include "printerDialog.h"
+#include "platform/files/diskWait.h"
 #include "platform/window/messageBox.h"
 #include "platform/window/mousePointer.h"
 
@@ -63,13 +64,12 @@ LinePrinter &CommonDialog::linePrinter()
 void CommonDialog::printLines(const std::function<std::optional<QStringList>()> &lines, int indent)
 {
     const DefaultPointerAtEnd pointer(m_window);
-    // Making the printer asks the print server for its queues and waits as long as it takes.
-    if (!m_printer && !printServerAnswers(kServerPatience))
+    if (!serverAnswers())
         return abortPrinting();
     if (!showPrinterDialog(m_window, printer()))
         return abortPrinting();
     setMousePointer(m_window, MousePointer::Hourglass);
-    if (!typeset(lines, indent))
+    if (!typeset(lines, indent, true))
         return abortPrinting();
 }
 
@@ -82,7 +82,7 @@ void CommonDialog::previewLines(const std::function<std::optional<QStringList>()
 bool CommonDialog::preview(const std::function<std::optional<QStringList>()> &lines, int indent)
 {
     const DefaultPointerAtEnd pointer(m_window);
-    if (!m_printer && !printServerAnswers(kServerPatience))
+    if (!serverAnswers())
         return abortPrinting(), false;
     setMousePointer(m_window, MousePointer::Hourglass);
     const std::optional<QStringList> text = lines();
@@ -95,7 +95,7 @@ bool CommonDialog::preview(const std::function<std::optional<QStringList>()> &li
     // preview changes for the prints after it too. A failure closes the preview, then says so.
     bool drawn = true;
     connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *) {
-        if (drawn && !(drawn = typeset([&text] { return text; }, indent)))
+        if (drawn && !(drawn = typeset([&text] { return text; }, indent, false)))
             QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
     });
     // Qt's print button would print through a printer dialog of its own; this one closes the
@@ -112,7 +112,18 @@ bool CommonDialog::preview(const std::function<std::optional<QStringList>()> &li
     return print;
 }
 
-bool CommonDialog::typeset(const std::function<std::optional<QStringList>()> &lines, int indent)
+bool CommonDialog::serverAnswers()
+{
+    // Making the printer, the printer dialog and the job all wait on the server as long as it
+    // takes, so it is asked first, every time: one that answered the last print may not now.
+    // The check gives up on a server that takes the connection and says nothing; the wait, on
+    // a name that does not resolve.
+    const auto answers = waitOnDisk(m_window, printServerName(),
+                                    [](const std::atomic<bool> &) { return printServerAnswers(kServerPatience); });
+    return answers.value_or(false);
+}
+
+bool CommonDialog::typeset(const std::function<std::optional<QStringList>()> &lines, int indent, bool send)
 {
     LinePrinter &out = linePrinter();
     if (!out.setFontName(QString::fromUtf16(kPrinterFont)) || !out.setFontSize(kPrinterPoints))
@@ -128,7 +139,40 @@ bool CommonDialog::typeset(const std::function<std::optional<QStringList>()> &li
         if (!out.printLine(margin + line))
             return false;
     }
-    return out.endDocument();
+    return send ? sendDocument(out) : out.endDocument();
+}
+
+bool CommonDialog::sendDocument(LinePrinter &out)
+{
+    // The job goes to the print server, or into a file that may lie on a share: either may stop
+    // answering. Only a job sent through the server can be refused there; libcups keeps its
+    // answer per thread, so it is read on the thread that sent the job, right after it.
+    const bool throughServer = printer().outputFormat() == QPrinter::NativeFormat;
+    struct Sent
+    {
+        bool ended = false;
+        QString refusal;
+    };
+    struct Printers
+    {
+        std::unique_ptr<QPrinter> printer;
+        std::unique_ptr<LinePrinter> linePrinter;
+    };
+    auto kept = std::make_shared<Printers>();
+    const auto sent = waitOnDisk(m_window, throughServer ? printServerName() : printer().outputFileName(),
+                                 [target = &out, kept, throughServer](const std::atomic<bool> &) {
+                                     const bool ended = target->endDocument();
+                                     return Sent{ended, throughServer ? printServerRefusal() : QString()};
+                                 });
+    if (!sent) {
+        // The thread left waiting still holds the printer: it keeps it, and the next print
+        // makes another.
+        kept->printer = std::move(m_printer);
+        kept->linePrinter = std::move(m_qtLinePrinter);
+        return false;
+    }
+    m_refusal = sent->refusal;
+    return sent->ended && m_refusal.isEmpty();
 }
 
 void CommonDialog::abortPrinting()

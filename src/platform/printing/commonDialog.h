@@ -30,7 +30,9 @@ public:
     // window, the printers' face at 12 points, each of `lines` after `indent` spaces, the end of
     // the document, and the window's default pointer again. The lines are asked for once the
     // dialog has closed; when there are none, nothing reaches the printer. A step that fails,
-    // the dialog dismissed or no lines to be had, ends on the abort path.
+    // the dialog dismissed, no lines to be had or the job refused, ends on the abort path. The
+    // print server is asked whether it answers before anything else, and the job is sent, off
+    // the window's thread within the wait's limit.
     void printLines(const std::function<std::optional<QStringList>()> &lines, int indent);
     // The same pages in Qt's print preview, drawn by the same steps on the same printer, the
     // hourglass up from before the lines are asked for until the preview closes. Its print
@@ -38,16 +40,24 @@ public:
     // on the abort path.
     void previewLines(const std::function<std::optional<QStringList>()> &lines, int indent);
 
+    // Why the print server refused the last job sent from here, in its own words; empty when
+    // it took it, or no job went out.
+    QString refusal() const { return m_refusal; }
+
     QPrinter &printer();
     LinePrinter &linePrinter();
     // A printer that fails on purpose, for tests; nullptr goes back to the real one.
     void setLinePrinter(LinePrinter *linePrinter) { m_linePrinter = linePrinter; }
 
 private:
+    // Whether the print server answers, asked off the window's thread.
+    bool serverAnswers();
     // True when the person asked for the previewed pages to be printed.
     bool preview(const std::function<std::optional<QStringList>()> &lines, int indent);
-    // The printers' face, then the lines, each after `indent` spaces, to the end of the document.
-    bool typeset(const std::function<std::optional<QStringList>()> &lines, int indent);
+    // The printers' face, then the lines, each after `indent` spaces, to the end of the document,
+    // which is sent as a job, or only drawn for the preview.
+    bool typeset(const std::function<std::optional<QStringList>()> &lines, int indent, bool send);
+    bool sendDocument(LinePrinter &out);
     // Where the procedure goes when any step fails: the document begun is dropped and the
     // person is told, with the hourglass still up.
     void abortPrinting();
@@ -56,6 +66,7 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<LinePrinter> m_qtLinePrinter;
     LinePrinter *m_linePrinter = nullptr;
+    QString m_refusal;
 };
 
 } // namespace platform

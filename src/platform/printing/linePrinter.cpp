@@ -1,6 +1,5 @@
 #include "linePrinter.h"
 
-#include "printServer.h"
 #include "platform/window/fonts.h"
 
 #include <QFontMetricsF>
@@ -83,8 +82,7 @@ bool QtLinePrinter::endDocument()
     if (!ok)
         m_printer.abort();
     painter.end();
-    return ok && m_printer.printerState() != QPrinter::Error
-           && (m_printer.outputFormat() != QPrinter::NativeFormat || printServerRefusal().isEmpty());
+    return ok && m_printer.printerState() != QPrinter::Error;
 }
 
 void QtLinePrinter::discardDocument()

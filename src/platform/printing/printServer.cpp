@@ -27,6 +27,11 @@ bool printServerAnswers(std::chrono::milliseconds)
     return true;
 }
 
+QString printServerName()
+{
+    return {};
+}
+
 QString printServerRefusal()
 {
     return {};
@@ -79,18 +84,29 @@ Reply ask(const sockaddr *address, socklen_t length, const QByteArray &host, Clo
     return reply;
 }
 
+// Where CUPS itself would go: its variable, its client configuration or its default socket.
+// Without the library nothing is printed through a server at all.
+QByteArray serverName()
+{
+    QLibrary cups(QStringLiteral("cups"), 2);
+    const auto name = reinterpret_cast<const char *(*)()>(cups.resolve("cupsServer"));
+    return name ? QByteArray(name()) : QByteArray();
+}
+
 } // namespace
+
+QString printServerName()
+{
+    return QString::fromLocal8Bit(serverName());
+}
 
 bool printServerAnswers(std::chrono::milliseconds timeout)
 {
-    // Where CUPS itself would go: its variable, its client configuration or its default
-    // socket. Without the library nothing is printed through a server at all.
     QLibrary cups(QStringLiteral("cups"), 2);
-    const auto serverName = reinterpret_cast<const char *(*)()>(cups.resolve("cupsServer"));
     const auto serverPort = reinterpret_cast<int (*)()>(cups.resolve("ippPort"));
-    if (!serverName || !serverPort)
-        return true;
     const QByteArray server = serverName();
+    if (server.isEmpty() || !serverPort)
+        return true;
     const Clock::time_point deadline = Clock::now() + timeout;
 
     if (server.startsWith('/')) {

@@ -12,9 +12,15 @@ namespace platform {
 // says nothing is silent, and making a printer against it would wait on it for good.
 bool printServerAnswers(std::chrono::milliseconds timeout);
 
+// Where that server is, as libcups finds it without asking it: a host, with its port or not,
+// or a socket's path; empty where nothing is printed through a server.
+QString printServerName();
+
 // Why the print server refused the last request this thread made of it, in its own words;
 // empty when it took it, or where nothing is printed through a server. QPrinter sends a
-// finished job and does not look at the answer.
+// finished job and does not look at the answer. libcups keeps the answer per thread and
+// leaves an earlier call's failure standing, so it means something only right after a job
+// was sent, on the thread that sent it.
 QString printServerRefusal();
 
 } // namespace platform
