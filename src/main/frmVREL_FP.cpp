@@ -243,8 +243,8 @@ void frmVREL_FP::Dir1_Change()
     }
 
     // Both passes read every file, on a share that may stop answering halfway.
-    auto answered = platform::waitOnDisk(this, directory, [directory, files = File1->files(), read = m_readFacts](const std::atomic<bool> &) {
-        return listing::buildFileList(directory, files, read);
+    auto answered = platform::waitOnDisk(this, directory, [directory, files = File1->files(), read = m_readFacts](platform::DiskProgress &progress) {
+        return listing::buildFileList(directory, files, read, &progress);
     });
     if (!answered)
         return;
