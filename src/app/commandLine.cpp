@@ -15,15 +15,13 @@ void print(std::FILE *stream, const QString &text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
-// A file given instead of a folder stands for the folder that holds it. Absolute, since a
-// running copy that takes it over works in a directory of its own.
+} // namespace
+
 QString folderOf(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() && !info.isDir() ? info.absolutePath() : info.absoluteFilePath();
 }
-
-} // namespace
 
 std::variant<int, Request> readCommandLine(int argc, char *argv[])
 {
@@ -111,8 +109,11 @@ std::variant<int, Request> readCommandLine(int argc, char *argv[])
         return ExitCode::Done;
     }
     // A file manager hands over every folder chosen; the first is the one listed.
-    if (!parser.positionalArguments().isEmpty())
-        request.folder = folderOf(parser.positionalArguments().constFirst());
+    // A script asks the disk whether it was given a file only where it can give up on the disk.
+    if (!parser.positionalArguments().isEmpty()) {
+        const QString given = parser.positionalArguments().constFirst();
+        request.folder = request.output == Request::Output::Window ? folderOf(given) : QFileInfo(given).absoluteFilePath();
+    }
     request.pattern = parser.value(pattern);
     request.pdfFile = parser.value(pdf);
     request.printerName = parser.value(printer);

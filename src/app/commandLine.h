@@ -10,7 +10,7 @@ struct Request
 {
     enum class Output { Window, Txt, Csv, Pdf, Printer };
     Output output = Output::Window;
-    QString folder; // as given, a file's folder for a file; empty for a plain start
+    QString folder; // absolute; for the window a file's folder for a file; empty for a plain start
     QString pattern = QStringLiteral("*.*");
     QString pdfFile;
     QString printerName; // empty: the default printer
@@ -38,6 +38,10 @@ enum : int {
 // are needed for them. Gives the exit code when the program has answered, else what the start
 // asks for.
 std::variant<int, Request> readCommandLine(int argc, char *argv[]);
+
+// A file given instead of a folder stands for the folder that holds it. Absolute, since a
+// running copy that takes it over works in a directory of its own.
+QString folderOf(const QString &path);
 
 // One line on standard error, the words a message box would show.
 void tellOnStandardError(const QString &text);
