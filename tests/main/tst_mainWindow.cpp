@@ -226,12 +226,8 @@ private slots:
         QTemporaryDir dir;
         for (const char *name : {"a", "b", "c"})
             fixtures::makeFile(dir.path(), name);
-        const auto slow = [](const platform::OpenDirectory &at, const QByteArray &name) {
-            QThread::msleep(60);
-            return platform::readFileFacts(at, name);
-        };
-        const auto build = [path = dir.path(), files = *platform::listFiles(dir.path(), u"*"_s), slow](platform::DiskProgress &progress) {
-            listing::buildFileList(path, files, slow, &progress);
+        const auto build = [path = dir.path(), files = *platform::listFiles(dir.path(), u"*"_s)](platform::DiskProgress &progress) {
+            listing::buildFileList(path, files, [](const auto &at, const QByteArray &name) { QThread::msleep(60); return platform::readFileFacts(at, name); }, &progress);
         };
         QVERIFY(platform::runOffWindow(&m->w, dir.path(), build, std::chrono::milliseconds(200)));
         QCOMPARE(m->person.trace, QStringList());
@@ -247,11 +243,10 @@ private slots:
         std::thread::id held;
         std::thread::id retried;
         bool droppedRan = false;
-        const std::chrono::milliseconds limit(200);
-        QVERIFY(!platform::runOffWindow(&m->w, path, [&](platform::DiskProgress &) { held = std::this_thread::get_id(); share.acquire(); }, limit));
-        QVERIFY(!platform::runOffWindow(&m->w, path, [&](platform::DiskProgress &) { droppedRan = true; }, limit));
+        QVERIFY(!platform::runOffWindow(&m->w, path, [&](platform::DiskProgress &) { held = std::this_thread::get_id(); share.acquire(); }, std::chrono::milliseconds(200)));
+        QVERIFY(!platform::runOffWindow(&m->w, path, [&](platform::DiskProgress &) { droppedRan = true; }, std::chrono::milliseconds(200)));
         QTimer::singleShot(100, this, [&] { share.release(); });
-        QVERIFY(platform::runOffWindow(&m->w, path, [&](platform::DiskProgress &) { retried = std::this_thread::get_id(); }, limit));
+        QVERIFY(platform::runOffWindow(&m->w, path, [&](platform::DiskProgress &) { retried = std::this_thread::get_id(); }, std::chrono::milliseconds(200)));
         QVERIFY(retried == held);
         QVERIFY(!droppedRan);
     }
