@@ -49,7 +49,7 @@ QString TextFileReader::readLine()
 namespace {
 
 // A share that answers slowly is waited for as long as each part of a file gets written.
-constexpr qsizetype kWrittenPart = 64 * 1024;
+constexpr qsizetype kWrittenPart = qsizetype {64} * 1024;
 
 bool isAbandoned(const DiskProgress *progress)
 {
