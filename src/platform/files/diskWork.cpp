@@ -32,30 +32,39 @@ constexpr std::chrono::milliseconds kLook {20};
 std::mutex g_linesMutex;
 std::map<QString, std::deque<std::shared_ptr<DiskJob>>> g_lines;
 
+// The next work in line for `path`; none, and the path given up by its thread, when the line is empty.
+std::shared_ptr<DiskJob> nextInLine(const QString &path)
+{
+    const std::lock_guard lock(g_linesMutex);
+    const auto line = g_lines.find(path);
+    if (line->second.empty()) {
+        g_lines.erase(line);
+        return nullptr;
+    }
+    auto job = std::move(line->second.front());
+    line->second.pop_front();
+    return job;
+}
+
 void serve(const QString &path)
 {
-    for (;;) {
-        std::shared_ptr<DiskJob> job;
-        {
-            const std::lock_guard lock(g_linesMutex);
-            auto line = g_lines.find(path);
-            if (line->second.empty()) {
-                g_lines.erase(line);
-                return;
-            }
-            job = std::move(line->second.front());
-            line->second.pop_front();
+    for (auto job = nextInLine(path); job;) {
+        if (!job->progress.abandoned()) {
+            // Reaching work that waited in line means the share let go of the work before it.
+            job->progress.advance();
+            job->work(job->progress);
         }
-        // Reaching work that waited in line means the share let go of the work before it.
-        job->progress.advance();
-        job->work(job->progress);
         // What the work held goes now, not when its waiter lets go of it.
         job->work = nullptr;
+        // The line is looked at before the waiter hears of the end: a script's run may end as
+        // soon as it does, and its lines with it.
+        auto following = nextInLine(path);
         {
             const std::lock_guard lock(job->mutex);
             job->done = true;
         }
         job->finished.notify_all();
+        job = std::move(following);
     }
 }
 
