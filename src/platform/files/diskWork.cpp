@@ -87,12 +87,6 @@ DiskWork::DiskWork(const QString &path, std::function<void(DiskProgress &)> work
         detachDiskWork([path] { serve(path); });
 }
 
-DiskWork::~DiskWork()
-{
-    if (!finished())
-        abandon();
-}
-
 bool DiskWork::finished(std::chrono::milliseconds within)
 {
     std::unique_lock lock(m_job->mutex);

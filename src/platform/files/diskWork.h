@@ -44,8 +44,6 @@ class DiskWork
 {
 public:
     DiskWork(const QString &path, std::function<void(DiskProgress &)> work);
-    // Work still unfinished is abandoned.
-    ~DiskWork();
     DiskWork(const DiskWork &) = delete;
     DiskWork &operator=(const DiskWork &) = delete;
 
