@@ -3,6 +3,7 @@
 #include "script.h"
 
 #include "output/printFileList.h"
+#include "platform/files/diskWork.h"
 #include "platform/printing/commonDialog.h"
 #include "platform/printing/printerDialog.h"
 #include "platform/text/textFile.h"
@@ -97,10 +98,18 @@ std::optional<Refused> print(const Request &request, const output::ShownList &sh
         return std::nullopt;
     // Made aside, then put in place as the list files are: a failure leaves an earlier file whole.
     QFile made(unattended.pdfPath());
-    QString reason;
+    const QByteArray pdf = made.open(QIODevice::ReadOnly) ? made.readAll() : QByteArray();
     const QString target = QDir::toNativeSeparators(QFileInfo(request.pdfFile).absoluteFilePath());
-    if (!made.open(QIODevice::ReadOnly) || !platform::writeTextFile(target, made.readAll(), &reason))
-        return Refused{ExitCode::NotSaved, QStringLiteral("PDFファイルを保存できませんでした\n") + target + u'\n' + reason};
+    const auto failure = platform::waitForDisk(target, [target, pdf](platform::DiskProgress &progress) -> std::optional<QString> {
+        QString reason;
+        if (pdf.isEmpty() || !platform::writeTextFile(target, pdf, &reason, &progress))
+            return reason;
+        return std::nullopt;
+    });
+    if (!failure)
+        return Refused{ExitCode::DiskDoesNotAnswer, platform::noAnswerText(target)};
+    if (*failure)
+        return Refused{ExitCode::NotSaved, QStringLiteral("PDFファイルを保存できませんでした\n") + target + u'\n' + **failure};
     std::fputs((target + u'\n').toLocal8Bit().constData(), stdout);
     return std::nullopt;
 }

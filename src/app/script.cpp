@@ -2,28 +2,48 @@
 
 #include "main/listBuild.h"
 #include "output/listFile.h"
+#include "platform/files/diskWork.h"
 #include "platform/files/paths.h"
+
+#include <QDir>
 
 #include <cstdio>
 #include <memory>
 
-std::variant<Refused, output::ShownList> listForScript(const Request &request, const QString &nothingText)
+namespace {
+
+std::variant<Refused, output::ShownList> listOnDisk(const Request &request, const QString &nothingText,
+                                                    platform::DiskProgress &progress)
 {
     const QString directory = platform::directoryListPath(platform::folderOf(request.folder));
-    const std::optional<platform::ListedFiles> files = platform::listFiles(directory, request.pattern);
+    const std::optional<platform::ListedFiles> files = platform::listFiles(directory, request.pattern, &progress);
     if (!files)
         return Refused{ExitCode::CannotOpenDirectory, listing::cannotOpenText(directory)};
     if (files->size() > listing::kFileLimit)
         return Refused{ExitCode::TooManyFiles, listing::tooManyFilesText(listing::kFileLimit)};
     if (listing::isBlankPattern(request.pattern))
         return Refused{ExitCode::NoPattern, listing::noPatternText()};
-    auto built = listing::buildFileList(directory, *files);
+    auto built = listing::buildFileList(directory, *files, platform::readFileFacts, &progress);
     if (const auto *unreadable = std::get_if<listing::UnreadableFile>(&built))
         return Refused{ExitCode::UnreadableFile, listing::unreadableFileText(unreadable->path)};
     auto table = std::make_shared<const listing::FileTable>(std::get<listing::FileTable>(std::move(built)));
     if (table->size() < 1)
         return Refused{ExitCode::NoFiles, nothingText};
     return output::ShownList{directory, request.pattern, table};
+}
+
+} // namespace
+
+std::variant<Refused, output::ShownList> listForScript(const Request &request, const QString &nothingText)
+{
+    // A script waits on a share as the window does, and gives up on it with the window's words.
+    const QString directory = platform::directoryListPath(request.folder);
+    auto listed = platform::waitForDisk(directory, [request, nothingText](platform::DiskProgress &progress) {
+        return listOnDisk(request, nothingText, progress);
+    });
+    if (!listed)
+        return Refused{ExitCode::DiskDoesNotAnswer, platform::noAnswerText(directory)};
+    return std::move(*listed);
 }
 
 std::optional<Refused> exportForScript(const Request &request)
@@ -36,10 +56,15 @@ std::optional<Refused> exportForScript(const Request &request)
     // Said before the file is written, which it still is, as the window's question would.
     if (const QString lost = output::exportCautions(format, shown); !lost.isEmpty())
         std::fputs((lost + u'\n').toLocal8Bit().constData(), stderr);
-    const output::SavedListFile saved = output::saveListFile(format, shown);
-    if (!saved.failure.isEmpty())
-        return Refused{ExitCode::NotSaved, saved.failure};
-    std::fputs((saved.path + u'\n').toLocal8Bit().constData(), stdout);
+    const QString path = QDir::toNativeSeparators(output::listFilePath(shown.directory, format));
+    const auto saved = platform::waitForDisk(path, [format, shown](platform::DiskProgress &progress) {
+        return output::saveListFile(format, shown, &progress);
+    });
+    if (!saved)
+        return Refused{ExitCode::DiskDoesNotAnswer, platform::noAnswerText(path)};
+    if (!saved->failure.isEmpty())
+        return Refused{ExitCode::NotSaved, saved->failure};
+    std::fputs((saved->path + u'\n').toLocal8Bit().constData(), stdout);
     return std::nullopt;
 }
 

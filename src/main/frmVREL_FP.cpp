@@ -252,8 +252,8 @@ void frmVREL_FP::Dir1_Change()
     }
 
     // Both passes read every file, on a share that may stop answering halfway.
-    auto answered = platform::waitOnDisk(this, directory, [directory, files = File1->files(), read = m_readFacts](const std::atomic<bool> &) {
-        return listing::buildFileList(directory, files, read);
+    auto answered = platform::waitOnDisk(this, directory, [directory, files = File1->files(), read = m_readFacts](platform::DiskProgress &progress) {
+        return listing::buildFileList(directory, files, read, &progress);
     });
     // The window may have gone on meanwhile: a list is shown only under the directory and the
     // pattern it was read for.
@@ -276,7 +276,7 @@ void frmVREL_FP::openFolder(const QString &folder, const QString &pattern)
 {
     Combo1->setEditText(pattern);
     // A file stands for its folder; asking which is a call on a disk that may not answer.
-    const auto asked = platform::waitOnDisk(this, folder, [folder](const std::atomic<bool> &) { return platform::folderOf(folder); });
+    const auto asked = platform::waitOnDisk(this, folder, [folder](platform::DiskProgress &) { return platform::folderOf(folder); });
     if (!asked)
         return;
     const QString before = Dir1->path();

@@ -1,5 +1,6 @@
 #include "listBuild.h"
 
+#include "platform/files/diskWork.h"
 #include "platform/text/cp932.h"
 #include "platform/text/format.h"
 #include "platform/files/paths.h"
@@ -55,9 +56,18 @@ QString FileTable::modified(qsizetype i) const
 }
 
 std::variant<FileTable, UnreadableFile> buildFileList(const QString &directory, const platform::ListedFiles &files,
-                                                      const FactsReader &readFacts)
+                                                      const FactsReader &readFacts, platform::DiskProgress *progress)
 {
     const platform::OpenDirectory opened(platform::nativePath(directory));
+    const auto readOne = [&](qsizetype i) -> std::optional<platform::FileFacts> {
+        // Nobody waits for a build given up on: it ends here rather than hold the path's thread.
+        if (progress && progress->abandoned())
+            return std::nullopt;
+        auto facts = readFacts(opened, files.nativeName(i));
+        if (progress)
+            progress->advance();
+        return facts;
+    };
     const auto shownPathOf = [&](qsizetype i) {
         return platform::displayName(platform::pathInDirectory(directory, files.name(i)));
     };
@@ -74,7 +84,7 @@ std::variant<FileTable, UnreadableFile> buildFileList(const QString &directory, 
         f.nameCells = platform::displayCells(parts.name);
         table.nameWidth = std::max(table.nameWidth, f.nameCells);
         table.extWidth = std::max(table.extWidth, int(parts.extension.size()));
-        const auto facts = readFacts(opened, files.nativeName(i));
+        const auto facts = readOne(i);
         if (!facts)
             return UnreadableFile{shownPathOf(i)};
         table.sizeWidth = std::max(table.sizeWidth, platform::numberChars(facts->size));
@@ -83,7 +93,7 @@ std::variant<FileTable, UnreadableFile> buildFileList(const QString &directory, 
     // The second pass reads every file afresh, and the lines are laid out from what it read: a
     // file that grew since the first pass widens the size column rather than losing digits.
     for (qsizetype i = 0; i < files.size(); ++i) {
-        const auto facts = readFacts(opened, files.nativeName(i));
+        const auto facts = readOne(i);
         if (!facts)
             return UnreadableFile{shownPathOf(i)};
         // Sparse files on tmpfs or XFS may each claim up to 2^63 - 1 bytes, and a total past

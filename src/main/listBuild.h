@@ -12,6 +12,10 @@
 #include <variant>
 #include <vector>
 
+namespace platform {
+class DiskProgress;
+}
+
 // The file list: one space-aligned line per file, and beside it the widths, the byte total
 // and the per-file values that the outputs read back. Plain data in, plain data out.
 namespace listing {
@@ -70,7 +74,7 @@ public:
 
 private:
     friend std::variant<FileTable, UnreadableFile> buildFileList(const QString &, const platform::ListedFiles &,
-                                                                const FactsReader &);
+                                                                const FactsReader &, platform::DiskProgress *);
 
     // What the second pass read of a file, in 24 bytes: its size is what its running total
     // adds to the one before, and the fields of its time after the year are a clock's, each
@@ -90,9 +94,10 @@ private:
 };
 
 // Two passes over `files` of `directory`: the first measures the columns, the second reads
-// every file's facts afresh and keeps them for its line.
+// every file's facts afresh and keeps them for its line. Each file's facts read advance `progress`.
 std::variant<FileTable, UnreadableFile> buildFileList(const QString &directory, const platform::ListedFiles &files,
-                                                      const FactsReader &readFacts = platform::readFileFacts);
+                                                      const FactsReader &readFacts = platform::readFileFacts,
+                                                      platform::DiskProgress *progress = nullptr);
 
 // Why a build is refused, in the words the person is told, wherever the list is built.
 QString tooManyFilesText(int limit);

@@ -32,8 +32,8 @@ void ExportFileList(frmVREL_FP &window)
     // The listed directory may lie on a share that stops answering: the write is waited for off
     // the window, and one that outlives the wait never lands.
     const QString path = QDir::toNativeSeparators(listFilePath(shown.directory, format));
-    const auto saved = platform::waitOnDisk(&window, path, [format, shown](const std::atomic<bool> &abandoned) {
-        return saveListFile(format, shown, &abandoned);
+    const auto saved = platform::waitOnDisk(&window, path, [format, shown](platform::DiskProgress &progress) {
+        return saveListFile(format, shown, &progress);
     });
     if (!saved)
         return;

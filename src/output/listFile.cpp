@@ -151,11 +151,11 @@ QString exportCautions(ListFormat format, const ShownList &shown)
     return lines.join(u'\n');
 }
 
-SavedListFile saveListFile(ListFormat format, const ShownList &shown, const std::atomic<bool> *abandoned)
+SavedListFile saveListFile(ListFormat format, const ShownList &shown, platform::DiskProgress *progress)
 {
     const QString path = QDir::toNativeSeparators(listFilePath(shown.directory, format));
     QString reason;
-    if (platform::writeTextFile(path, listFileBytes(format, shown), &reason, abandoned))
+    if (platform::writeTextFile(path, listFileBytes(format, shown), &reason, progress))
         return {path, {}};
     return {path, QStringLiteral("ファイルリストを保存できませんでした") + u'\n' + platform::displayName(path) + u'\n' + reason};
 }

@@ -5,7 +5,9 @@
 #include <QByteArray>
 #include <QString>
 
-#include <atomic>
+namespace platform {
+class DiskProgress;
+}
 
 // The two list files, as plain data in and bytes out.
 namespace output {
@@ -40,8 +42,9 @@ struct SavedListFile
     QString path;
     QString failure; // empty when saved
 };
-// Once `abandoned` is set, by the time the bytes are on the disk, nothing is replaced: whoever
-// waited for them has given up. The list is the shown one's own, so it may be written on any thread.
-SavedListFile saveListFile(ListFormat format, const ShownList &shown, const std::atomic<bool> *abandoned = nullptr);
+// Each part written advances `progress`; once it is abandoned, by the time the bytes are on the
+// disk, nothing is replaced: whoever waited for them has given up. The list is the shown one's
+// own, so it may be written on any thread.
+SavedListFile saveListFile(ListFormat format, const ShownList &shown, platform::DiskProgress *progress = nullptr);
 
 } // namespace output

@@ -114,7 +114,7 @@ std::optional<QStringList> frmReadme::readDataFile()
     // main window, since this one may not be shown yet.
     QWidget *waiting = m_mainWindow ? m_mainWindow.data() : this;
     const QString path = platform::pathInDirectory(m_dataDirectory, readme::dataFileName());
-    return platform::waitOnDisk(waiting, path, [directory = m_dataDirectory](const std::atomic<bool> &) {
+    return platform::waitOnDisk(waiting, path, [directory = m_dataDirectory](platform::DiskProgress &) {
                return readme::readReadmeFile(directory);
            }).value_or(std::nullopt);
 }

@@ -3,8 +3,9 @@
 # (bindfs) whose daemon is then stopped, so that every call on it waits for good. The program in
 # the build tree ($1), started on the share, must come up at once all the same, answer the
 # keyboard while it waits on the share, give up with its message, and end at once when asked; a
-# second start hands a file of the share over without a look at it. Run under xvfb-run, as root
-# (mounting through FUSE needs it here).
+# second start hands a file of the share over without a look at it; a script on the share gives
+# up with the same words and an exit code of its own. Run under xvfb-run, as root (mounting
+# through FUSE needs it here).
 set -euo pipefail
 program=$1/vrel-fileprint
 work=$(mktemp -d)
@@ -27,6 +28,11 @@ bindfs "$work/share" "$work/files/share" || fail "bindfs could not mount (is /de
 daemon=$(pgrep -n -f "bindfs $work/share") || fail "no bindfs process"
 ls "$work/files/share" | grep -qx a.txt || fail "the share does not show its file"
 kill -STOP "$daemon"
+
+status=0
+said=$(timeout 30 "$program" --export txt "$work/files/share" 2>&1 >/dev/null) || status=$?
+[ "$status" -eq 10 ] || fail "a script on the stopped share ended with $status, not 10"
+[ "$said" = "10 秒待ちましたが応答がありません: $work/files/share" ] || fail "a script on the stopped share said: $said"
 
 openbox --sm-disable >/dev/null 2>&1 &
 sleep 1
@@ -63,4 +69,4 @@ sleep 1
 keys "$main" alt+F4
 for _ in $(seq 30); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 ! kill -0 "$pid" 2>/dev/null || fail "closing the window while it waited did not end the program"
-echo "ok - a stopped share: window at once ($took ms), keyboard answered, gave up with a message, closed at once"
+echo "ok - a stopped share: a script gave up with exit code 10, window at once ($took ms), keyboard answered, gave up with a message, closed at once"

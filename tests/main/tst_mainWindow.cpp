@@ -10,6 +10,7 @@
 #include <QStyleFactory>
 
 #include <memory>
+#include <thread>
 
 using platform::Answer;
 using platform::Buttons;
@@ -205,10 +206,10 @@ private slots:
             QTest::keyClicks(w.Combo1, u"x"_s);
             seen = w.Combo1->currentText() + (QApplication::overrideCursor() ? u"hourglass"_s : QString());
         });
-        const auto write = [&](const std::atomic<bool> &abandoned) {
+        const auto write = [&](platform::DiskProgress &progress) {
             share.acquire();
             QString reason;
-            wrote = platform::writeTextFile(path, "later", &reason, &abandoned);
+            wrote = platform::writeTextFile(path, "later", &reason, &progress);
         };
         QVERIFY(!platform::runOffWindow(&w, path, write, std::chrono::milliseconds(400)));
         QCOMPARE(seen + m->person.trace.join(u'|'), u"hourglass"_s + platform::noAnswerText(path));
@@ -216,6 +217,38 @@ private slots:
         QTRY_VERIFY(!platform::diskWorkLeftBehind());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(u' ') + QString::fromLatin1(fixtures::contents(path)) + QString::number(wrote),
                  u"VREL_FILE_LIST.TXTearlier0"_s);
+    }
+
+    void shareThatAnswersSlowly()
+    {
+        // A file's facts every 60 ms make a build longer than the limit: the window waits for as
+        // long as the share answers, and says nothing.
+        QTemporaryDir dir;
+        for (const char *name : {"a", "b", "c"})
+            fixtures::makeFile(dir.path(), name);
+        const auto build = [path = dir.path(), files = *platform::listFiles(dir.path(), u"*"_s)](platform::DiskProgress &progress) {
+            listing::buildFileList(path, files, [](const auto &at, const QByteArray &name) { QThread::msleep(60); return platform::readFileFacts(at, name); }, &progress);
+        };
+        QVERIFY(platform::runOffWindow(&m->w, dir.path(), build, std::chrono::milliseconds(200)));
+        QCOMPARE(m->person.trace, QStringList());
+    }
+
+    void retryWaitsBehindTheStalledRead()
+    {
+        // Asked again while the share still holds a read given up on, the program starts no
+        // second thread on it: a new read waits in line, is dropped when given up on there, and
+        // runs on the same thread once the share lets go.
+        const QString path = u"/share"_s;
+        QSemaphore share;
+        std::thread::id held;
+        std::thread::id retried;
+        bool droppedRan = false;
+        QVERIFY(!platform::runOffWindow(&m->w, path, [&](platform::DiskProgress &) { held = std::this_thread::get_id(); share.acquire(); }, std::chrono::milliseconds(200)));
+        QVERIFY(!platform::runOffWindow(&m->w, path, [&](platform::DiskProgress &) { droppedRan = true; }, std::chrono::milliseconds(200)));
+        QTimer::singleShot(100, this, [&] { share.release(); });
+        QVERIFY(platform::runOffWindow(&m->w, path, [&](platform::DiskProgress &) { retried = std::this_thread::get_id(); }, std::chrono::milliseconds(200)));
+        QVERIFY(retried == held);
+        QVERIFY(!droppedRan);
     }
 
     void wheelNeedsTheFocus()

@@ -1,3 +1,4 @@
+#include "platform/files/diskWork.h"
 #include "platform/files/paths.h"
 #include "platform/printing/printServer.h"
 #include "platform/process/handOff.h"
@@ -87,6 +88,39 @@ private slots:
         const bool anyRead = platform::listFiles(dir.path(), pattern) || platform::listSubdirectories(dir.path());
         platform::setDirectoryReader(kept);
         QVERIFY(!anyRead);
+    }
+
+    void shareThatAnswersSlowly_data()
+    {
+        QTest::addColumn<int>("pause");
+        QTest::addColumn<bool>("answered");
+        QTest::addColumn<int>("reads");
+        // An empty folder: ".", ".." and the end are three reads, or one when the first comes too late.
+        QTest::newRow("an entry every 120 ms is waited for past the limit") << 120 << true << 3;
+        QTest::newRow("no entry within the limit is given up on") << 1000 << false << 1;
+    }
+    void shareThatAnswersSlowly()
+    {
+        // Where no window waits, as in a script's run, the limit counts from the share's last
+        // answer; a listing given up on reads no further.
+        QFETCH(int, pause);
+        static std::atomic<int> s_pause;
+        static std::atomic<int> s_reads;
+        s_pause = pause;
+        s_reads = 0;
+        QTemporaryDir dir;
+        const platform::DirectoryReader kept = platform::setDirectoryReader([](DIR *d) -> dirent * {
+            ++s_reads;
+            QThread::msleep(s_pause);
+            return ::readdir(d);
+        });
+        const auto listed = platform::waitForDisk(dir.path(), [path = dir.path()](platform::DiskProgress &progress) {
+            return platform::listFiles(path, u"*.*"_s, &progress);
+        }, std::chrono::milliseconds(300));
+        QTRY_VERIFY(!platform::diskWorkLeftBehind());
+        platform::setDirectoryReader(kept);
+        QTEST(listed.has_value(), "answered");
+        QTEST(s_reads.load(), "reads");
     }
 
     void peersThatNeverAnswer()

@@ -47,8 +47,8 @@ bool DirListBox::setPath(const QString &path)
 DirListBox::Opened DirListBox::open(const QString &path)
 {
     const QString target = directoryListPath(path);
-    const auto subdirectories = waitOnDisk(this, target, [target](const std::atomic<bool> &) {
-        return listSubdirectories(target);
+    const auto subdirectories = waitOnDisk(this, target, [target](DiskProgress &progress) {
+        return listSubdirectories(target, &progress);
     });
     if (!subdirectories)
         return Opened::NoAnswer;

@@ -46,7 +46,7 @@ const ListedFiles &FileListBox::files() const
     m_model->setLines(0, {});
     m_files = {};
     auto listed = waitOnDisk(window(), m_path,
-                             [path = m_path, pattern = m_pattern](const std::atomic<bool> &) { return listFiles(path, pattern); });
+                             [path = m_path, pattern = m_pattern](DiskProgress &progress) { return listFiles(path, pattern, &progress); });
     m_listing = !listed ? Listing::NoAnswer : !*listed ? Listing::Unreadable : Listing::Read;
     m_files = listed && *listed ? std::move(**listed) : ListedFiles{};
     m_model->setLines(int(m_files.size()), [this](int row) { return m_files.name(row); });

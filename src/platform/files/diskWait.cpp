@@ -1,6 +1,5 @@
 #include "diskWait.h"
 
-#include "nativeNames.h"
 #include "platform/window/messageBox.h"
 #include "platform/window/operationWait.h"
 
@@ -11,30 +10,9 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <condition_variable>
-#include <mutex>
-#include <thread>
-
 namespace platform {
 
 namespace {
-
-// Threads still running work of ours; abandoned ones included.
-std::atomic<int> g_running {0};
-
-struct Work
-{
-    std::mutex mutex;
-    std::condition_variable finished;
-    bool done = false;
-    std::atomic<bool> abandoned {false};
-
-    bool isDone()
-    {
-        const std::lock_guard lock(mutex);
-        return done;
-    }
-};
 
 // A wait this short is not worth a word: the window would only flicker.
 constexpr std::chrono::milliseconds kUnnoticed {100};
@@ -80,71 +58,40 @@ private:
 
 } // namespace
 
-QString noAnswerText(const QString &path)
-{
-    return QStringLiteral("%1 秒待ちましたが応答がありません\n").arg(kDiskWaitLimit.count() / 1000) + displayName(path);
-}
-
-bool runOffWindow(QWidget *window, const QString &path, std::function<void(const std::atomic<bool> &)> work,
+bool runOffWindow(QWidget *window, const QString &path, std::function<void(DiskProgress &)> work,
                   std::chrono::milliseconds limit)
 {
-    auto state = std::make_shared<Work>();
-    detachDiskWork([state, work = std::move(work)] {
-        work(state->abandoned);
-        {
-            const std::lock_guard lock(state->mutex);
-            state->done = true;
-        }
-        state->finished.notify_all();
-    });
-
-    {
-        std::unique_lock lock(state->mutex);
-        if (state->finished.wait_for(lock, std::min(kUnnoticed, limit), [&] { return state->done; }))
-            return true;
-    }
+    DiskWork running(path, std::move(work));
+    if (running.finished(std::min(kUnnoticed, limit)))
+        return true;
 
     const QPointer<QWidget> shown(window);
-    bool timedOut = false;
+    bool stalled = false;
     {
         QEventLoop loop;
         // The thread cannot safely reach this loop, which may be gone by the time it ends.
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (state->isDone())
+            if (running.finished()) {
                 loop.quit();
+            } else if (running.stalled(limit)) {
+                stalled = true;
+                loop.quit();
+            }
         });
         poll.start(kPoll);
-        QTimer::singleShot(limit - std::min(kUnnoticed, limit), &loop, [&] {
-            timedOut = true;
-            loop.quit();
-        });
         const InputHold hold;
         QApplication::setOverrideCursor(Qt::WaitCursor);
         loop.exec();
         QApplication::restoreOverrideCursor();
     }
-    if (state->isDone())
+    if (running.finished())
         return true;
-    state->abandoned = true;
+    running.abandon();
     // A loop left early means the program is closing: nothing more to say.
-    if (timedOut && shown && shown->isVisible())
+    if (stalled && shown && shown->isVisible())
         messageBox(shown, noAnswerText(path), Buttons::Ok, Icon::Exclamation);
     return false;
-}
-
-void detachDiskWork(std::function<void()> work)
-{
-    ++g_running;
-    std::thread([work = std::move(work)] {
-        work();
-        --g_running;
-    }).detach();
-}
-
-bool diskWorkLeftBehind()
-{
-    return g_running > 0;
 }
 
 } // namespace platform

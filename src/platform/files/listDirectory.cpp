@@ -1,5 +1,6 @@
 #include "listDirectory.h"
 
+#include "diskWork.h"
 #include "nativeNames.h"
 #include "pattern.h"
 
@@ -33,13 +34,15 @@ void sortDirectoryNames(QStringList &names)
 
 #ifdef Q_OS_WIN
 
-std::optional<ListedFiles> listFiles(const QString &directory, const QString &patterns)
+std::optional<ListedFiles> listFiles(const QString &directory, const QString &patterns, DiskProgress *progress)
 {
     QDir dir(directory);
     if (!dir.exists() || !dir.isReadable())
         return std::nullopt;
     ListedFiles files;
     const QFileInfoList infos = dir.entryInfoList(QDir::Files | QDir::System, QDir::NoSort);
+    if (progress)
+        progress->advance();
     const PatternSet wanted(patterns);
     for (const QFileInfo &info : infos) {
         if (wanted.matches(info.fileName()))
@@ -50,12 +53,14 @@ std::optional<ListedFiles> listFiles(const QString &directory, const QString &pa
     return files;
 }
 
-std::optional<QStringList> listSubdirectories(const QString &directory)
+std::optional<QStringList> listSubdirectories(const QString &directory, DiskProgress *progress)
 {
     QDir dir(directory);
     if (!dir.exists() || !dir.isReadable())
         return std::nullopt;
     QStringList dirs = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    if (progress)
+        progress->advance();
     sortDirectoryNames(dirs);
     return dirs;
 }
@@ -74,7 +79,7 @@ enum class Kind { File, Directory, Other };
 DirectoryReader readEntry = ::readdir;
 
 template<typename Visit>
-bool forEachEntry(const QString &directory, Visit visit)
+bool forEachEntry(const QString &directory, DiskProgress *progress, Visit visit)
 {
     const QByteArray dirPath = nativePath(directory);
     std::unique_ptr<DIR, DirCloser> dir(opendir(dirPath.constData()));
@@ -83,6 +88,12 @@ bool forEachEntry(const QString &directory, Visit visit)
     const QByteArray prefix = dirPath.endsWith('/') ? dirPath : dirPath + '/';
     // Only errno tells an error from the end of the directory.
     for (errno = 0; const dirent *e = readEntry(dir.get()); errno = 0) {
+        if (progress) {
+            progress->advance();
+            // Nobody waits for a listing given up on: it ends here rather than hold the path's thread.
+            if (progress->abandoned())
+                return false;
+        }
         if (e->d_name[0] == '.')
             continue;
         const QByteArray name(e->d_name);
@@ -110,11 +121,11 @@ DirectoryReader setDirectoryReader(DirectoryReader reader)
     return std::exchange(readEntry, reader);
 }
 
-std::optional<ListedFiles> listFiles(const QString &directory, const QString &patterns)
+std::optional<ListedFiles> listFiles(const QString &directory, const QString &patterns, DiskProgress *progress)
 {
     ListedFiles files;
     const PatternSet wanted(patterns);
-    const bool ok = forEachEntry(directory, [&](const QByteArray &name, Kind kind) {
+    const bool ok = forEachEntry(directory, progress, [&](const QByteArray &name, Kind kind) {
         if (kind != Kind::File)
             return;
         if (wanted.matches(displayName(QString::fromUtf8(name))))
@@ -127,10 +138,10 @@ std::optional<ListedFiles> listFiles(const QString &directory, const QString &pa
     return files;
 }
 
-std::optional<QStringList> listSubdirectories(const QString &directory)
+std::optional<QStringList> listSubdirectories(const QString &directory, DiskProgress *progress)
 {
     QStringList dirs;
-    const bool ok = forEachEntry(directory, [&](const QByteArray &name, Kind kind) {
+    const bool ok = forEachEntry(directory, progress, [&](const QByteArray &name, Kind kind) {
         if (kind == Kind::Directory)
             dirs.append(pathFromNative(name));
     });

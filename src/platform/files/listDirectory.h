@@ -13,15 +13,17 @@
 
 namespace platform {
 
+class DiskProgress;
+
 // The plain files of `directory` that match `patterns`, by name without regard to case, then
 // by exact name. Patterns are as a person types them: "*" and "?" wildcards, case-insensitive,
 // several separated by ";"; one ending in ".*" also takes names without a dot, so "*.*" takes
 // all. Hidden files (a leading ".") are left out, as the desktop's own lists do. Returns
-// nothing when the directory cannot be read.
-std::optional<ListedFiles> listFiles(const QString &directory, const QString &patterns);
+// nothing when the directory cannot be read. Each entry read advances `progress`.
+std::optional<ListedFiles> listFiles(const QString &directory, const QString &patterns, DiskProgress *progress = nullptr);
 
 // The visible subdirectories of `directory`, by name; nothing when it cannot be read.
-std::optional<QStringList> listSubdirectories(const QString &directory);
+std::optional<QStringList> listSubdirectories(const QString &directory, DiskProgress *progress = nullptr);
 
 #ifndef Q_OS_WIN
 // A fault-injection seam: the call that reads a directory's next entry, readdir(3) unless a test

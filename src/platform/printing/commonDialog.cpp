@@ -119,7 +119,7 @@ bool CommonDialog::serverAnswers()
     // The check gives up on a server that takes the connection and says nothing; the wait, on
     // a name that does not resolve.
     const auto answers = waitOnDisk(m_window, printServerName(),
-                                    [](const std::atomic<bool> &) { return printServerAnswers(kServerPatience); });
+                                    [](DiskProgress &) { return printServerAnswers(kServerPatience); });
     return answers.value_or(false);
 }
 
@@ -160,7 +160,7 @@ bool CommonDialog::sendDocument(LinePrinter &out)
     };
     auto kept = std::make_shared<Printers>();
     const auto sent = waitOnDisk(m_window, throughServer ? printServerName() : printer().outputFileName(),
-                                 [target = &out, kept, throughServer](const std::atomic<bool> &) {
+                                 [target = &out, kept, throughServer](DiskProgress &) {
                                      const bool ended = target->endDocument();
                                      return Sent{ended, throughServer ? printServerRefusal() : QString()};
                                  });

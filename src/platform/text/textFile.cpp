@@ -1,6 +1,7 @@
 #include "textFile.h"
 
 #include "cp932.h"
+#include "platform/files/diskWork.h"
 #include "platform/files/fileSystem.h"
 
 #include <QIODevice>
@@ -47,6 +48,14 @@ QString TextFileReader::readLine()
 
 namespace {
 
+// A share that answers slowly is waited for as long as each part of a file gets written.
+constexpr qsizetype kWrittenPart = qsizetype {64} * 1024;
+
+bool isAbandoned(const DiskProgress *progress)
+{
+    return progress && progress->abandoned();
+}
+
 // What stands under the list file's name and is no plain file is the person's, not ours to
 // replace; a link counts as what it points to.
 QString refusalText(bool directory)
@@ -59,7 +68,7 @@ QString refusalText(bool directory)
 
 #ifdef Q_OS_WIN
 
-bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason, const std::atomic<bool> *abandoned)
+bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason, DiskProgress *progress)
 {
     // QSaveFile writes through a link into the file it points to, and the link stays: a link
     // here is one the person made on purpose, and a mode carries no rights to lose or gain.
@@ -73,8 +82,15 @@ bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason
     file.setDirectWriteFallback(false);
     // The explicit flush matters: a write that failed while still buffered (a full disk) shows
     // only there, and commit() would not see it.
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()) {
-        if (abandoned && abandoned->load()) {
+    bool written = file.open(QIODevice::WriteOnly);
+    for (qsizetype done = 0; written && done < bytes.size(); done += kWrittenPart) {
+        const qsizetype part = std::min(kWrittenPart, bytes.size() - done);
+        written = file.write(bytes.constData() + done, part) == part;
+        if (progress)
+            progress->advance();
+    }
+    if (written && file.flush()) {
+        if (isAbandoned(progress)) {
             file.cancelWriting();
             reason->clear();
             return false;
@@ -143,7 +159,7 @@ QString refusal(const QByteArray &target, const struct stat &existing)
 
 } // namespace
 
-bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason, const std::atomic<bool> *abandoned)
+bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason, DiskProgress *progress)
 {
     // A new file beside the old one, renamed over it only once every byte is on the disk: until
     // then an earlier file stays as it was. Written by hand rather than through QSaveFile, to
@@ -169,16 +185,18 @@ bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason
     // over, and only from a plain file, not from whatever a link points to.
     int error = exists && S_ISREG(existing.st_mode) && ::fchmod(fd, existing.st_mode & 0666) != 0 ? errno : 0;
     for (qsizetype done = 0; !error && done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(std::min(kWrittenPart, bytes.size() - done)));
         if (n < 0 && errno != EINTR)
             error = errno;
         done += std::max<ssize_t>(n, 0);
+        if (progress)
+            progress->advance();
     }
     if (!error && ::fsync(fd) != 0)
         error = errno;
     if (::close(fd) != 0 && !error)
         error = errno;
-    if (!error && abandoned && abandoned->load()) {
+    if (!error && isAbandoned(progress)) {
         ::unlink(temporary.constData());
         reason->clear();
         return false;

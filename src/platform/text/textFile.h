@@ -4,12 +4,12 @@
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
-
 class QIODevice;
 
 // Sequential text files as this program keeps them: code page 932, every line ended by CR LF.
 namespace platform {
+
+class DiskProgress;
 
 // Reads lines as the data files are written: a line ends at CR or CR LF and the end is not
 // part of the line; a lone LF is an ordinary character of its line, and the last line may
@@ -29,10 +29,9 @@ private:
 // Writes `bytes` into `path`, replacing the file of that name only once every byte has reached
 // the disk: until then an earlier file stays as it was, and a failed write leaves no temporary
 // file behind. A directory or anything else that is no plain file of that name is refused. On
-// failure returns false with the reason, in Japanese where a person can act on it. A write found
-// `abandoned` once its bytes are on the disk replaces nothing and returns false with no reason:
-// whoever gave up on it has said so already.
-bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason,
-                   const std::atomic<bool> *abandoned = nullptr);
+// failure returns false with the reason, in Japanese where a person can act on it. Each part
+// written advances `progress`; a write found abandoned once its bytes are on the disk replaces
+// nothing and returns false with no reason: whoever gave up on it has said so already.
+bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason, DiskProgress *progress = nullptr);
 
 } // namespace platform
