@@ -219,20 +219,6 @@ private slots:
                  u"VREL_FILE_LIST.TXTearlier0"_s);
     }
 
-    void shareThatAnswersSlowly()
-    {
-        // A file's facts every 60 ms make a build longer than the limit: the window waits for as
-        // long as the share answers, and says nothing.
-        QTemporaryDir dir;
-        for (const char *name : {"a", "b", "c"})
-            fixtures::makeFile(dir.path(), name);
-        const auto build = [path = dir.path(), files = *platform::listFiles(dir.path(), u"*"_s)](platform::DiskProgress &progress) {
-            listing::buildFileList(path, files, [](const auto &at, const QByteArray &name) { QThread::msleep(60); return platform::readFileFacts(at, name); }, &progress);
-        };
-        QVERIFY(platform::runOffWindow(&m->w, dir.path(), build, std::chrono::milliseconds(200)));
-        QCOMPARE(m->person.trace, QStringList());
-    }
-
     void retryWaitsBehindTheStalledRead()
     {
         // Asked again while the share still holds a read given up on, the program starts no

@@ -1,4 +1,3 @@
-#include "platform/files/diskWork.h"
 #include "platform/files/paths.h"
 #include "platform/printing/printServer.h"
 #include "platform/process/handOff.h"
@@ -189,18 +188,6 @@ private slots:
         peer.connectToServer(run.filePath(u"handoff"_s));
         peer.write(QByteArray(1 << 20, 'x'));
         QVERIFY(QTest::qWaitFor([&peer] { return peer.state() == QLocalSocket::UnconnectedState; }, 5000));
-    }
-
-    void rootRule()
-    {
-        // A file of a root directory has one separator before its name; a root names itself in a
-        // listing without its separator where it has a name, with it where it has none.
-        QStringList got;
-        for (const QString &directory : {u"C:\\"_s, u"C:\\DOCS"_s, u"/"_s, u"/home/user/"_s}) {
-            const QChar separator = directory.startsWith(u'C') ? u'\\' : u'/';
-            got << platform::listingDirectory(directory, separator) << platform::pathInDirectory(directory, u"a"_s, separator);
-        }
-        QCOMPARE(got, (QStringList{u"C:"_s, u"C:\\a"_s, u"C:\\DOCS"_s, u"C:\\DOCS\\a"_s, u"/"_s, u"/a"_s, u"/home/user"_s, u"/home/user/a"_s}));
     }
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/files/diskWork.h"
 #include "platform/files/fileSystem.h"
 #include "platform/printing/linePrinter.h"
 #include "platform/printing/printerDialog.h"
