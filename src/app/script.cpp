@@ -8,6 +8,7 @@
 #include <QDir>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -73,5 +74,11 @@ int scriptExitCode(const std::optional<Refused> &refused)
     if (!refused)
         return ExitCode::Done;
     tellOnStandardError(refused->text);
+    // Given up on, a file system may still hold a thread of ours, and with it whatever the
+    // thread holds: ending the usual way would wait for it, perhaps for good.
+    if (platform::diskWorkLeftBehind()) {
+        std::fflush(nullptr);
+        std::_Exit(refused->exitCode);
+    }
     return refused->exitCode;
 }

@@ -25,5 +25,6 @@ std::variant<Refused, output::ShownList> listForScript(const Request &request, c
 // output, and on standard error what the window's question would add: the characters lost.
 std::optional<Refused> exportForScript(const Request &request);
 
-// How the run ends: a refusal is told on standard error and gives its exit code.
+// How the run ends: a refusal is told on standard error and gives its exit code; with a thread
+// still held by a file system that stopped answering, the program ends here and at once.
 int scriptExitCode(const std::optional<Refused> &refused);
