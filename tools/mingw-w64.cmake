@@ -20,8 +20,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # printed>. Its build tools (moc, uic, rcc) are the Linux Qt's of the same version in /usr.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES VREL_WINDOWS_QT)
 if(VREL_WINDOWS_QT)
-  list(APPEND CMAKE_FIND_ROOT_PATH "${VREL_WINDOWS_QT}")
-  list(APPEND CMAKE_PREFIX_PATH "${VREL_WINDOWS_QT}")
+  # The prefix path is Qt's lib/cmake, not the root itself: CMake joins a prefix equal to a root
+  # path onto that root instead of taking it as is.
+  list(PREPEND CMAKE_FIND_ROOT_PATH "${VREL_WINDOWS_QT}")
+  list(PREPEND CMAKE_PREFIX_PATH "${VREL_WINDOWS_QT}/lib/cmake")
   set(QT_HOST_PATH /usr CACHE PATH "")
   set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "")
 endif()
