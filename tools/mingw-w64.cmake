@@ -27,3 +27,7 @@ if(VREL_WINDOWS_QT)
   set(QT_HOST_PATH /usr CACHE PATH "")
   set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "")
 endif()
+
+# Its programs run on this machine under Wine, in a prefix of the project's own (tools/wine):
+# CTest starts the Windows tests through it.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine)
