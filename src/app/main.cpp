@@ -9,6 +9,9 @@
 #include "platform/process/singleCopy.h"
 #include "platform/process/translation.h"
 #include "readme/readmeOpener.h"
+#ifdef Q_OS_WIN
+#include "windows/console.h"
+#endif
 
 #include <QApplication>
 #include <QDir>
@@ -47,6 +50,9 @@ void startSomewhereNamed(Request &request)
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    reachStartingConsole();
+#endif
     const std::variant<int, Request> read = readCommandLine(argc, argv);
     if (const int *exitCode = std::get_if<int>(&read))
         return *exitCode;
