@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 
 namespace fixtures {
@@ -23,11 +24,6 @@ void makeFile(const QString &dir, const QByteArray &name, qint64 size, const QDa
     QFile f(dir + u'/' + QString::fromUtf8(name));
     QVERIFY2(f.open(QIODevice::WriteOnly) && f.resize(size) && f.setFileTime(modified, QFileDevice::FileModificationTime), qPrintable(f.fileName()));
 }
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
 #else
 void makeFile(const QString &dir, const QByteArray &name, qint64 size, const QDateTime &modified)
 {
@@ -37,14 +33,16 @@ void makeFile(const QString &dir, const QByteArray &name, qint64 size, const QDa
     QVERIFY2(fd >= 0 && ::ftruncate(fd, off_t(size)) == 0 && ::futimens(fd, times) == 0, path.constData());
     ::close(fd);
 }
+#endif
 
 QByteArray contents(const QString &path)
 {
-    std::ifstream in(platform::nativePath(path).constData(), std::ios::binary);
+    // The path's own bytes on Linux, its UTF-8 on Windows: a name that is no text opens all the same.
+    const QByteArray native = platform::nativePath(path);
+    std::ifstream in(std::filesystem::path(std::u8string(native.begin(), native.end())), std::ios::binary);
     const std::string bytes(std::istreambuf_iterator<char>(in), {});
     return in ? QByteArray(bytes.data(), qsizetype(bytes.size())) : QByteArray("(missing)");
 }
-#endif
 
 void show(QWidget &window)
 {
