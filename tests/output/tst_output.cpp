@@ -10,22 +10,6 @@
 
 using platform::Answer;
 
-// Each entry of `dir` whose name begins with `name`, as lstat sees it: its name, kind and mode
-// bits, and a plain file's bytes.
-#ifdef Q_OS_LINUX
-static QString entries(const QString &dir, const QString &name)
-{
-    QString found;
-    for (const QString &entry : QDir(dir).entryList({name + u'*'}, QDir::AllEntries | QDir::Hidden | QDir::System)) {
-        struct stat st {};
-        const QString path = dir + u'/' + entry;
-        ::lstat(QFile::encodeName(path).constData(), &st);
-        found += u"%1 %2 "_s.arg(entry).arg(st.st_mode, 0, 8) + (S_ISREG(st.st_mode) ? QString::fromLatin1(fixtures::contents(path)) : QString());
-    }
-    return found;
-}
-#endif
-
 namespace {
 
 // The installed program run as a script runs it, with no display: its exit code, standard output and
@@ -232,6 +216,18 @@ private slots:
         QFETCH(QString, mode);
         VREL_LINUX_ONLY("a tmpfs of the test's own, modes, links, FIFOs and the shell");
 #ifdef Q_OS_LINUX
+        // Each entry of `dir` whose name begins with `name`, as lstat sees it: its name, kind and
+        // mode bits, and a plain file's bytes.
+        const auto entries = [](const QString &dir, const QString &name) {
+            QString found;
+            for (const QString &entry : QDir(dir).entryList({name + u'*'}, QDir::AllEntries | QDir::Hidden | QDir::System)) {
+                struct stat st {};
+                const QString path = dir + u'/' + entry;
+                ::lstat(QFile::encodeName(path).constData(), &st);
+                found += u"%1 %2 "_s.arg(entry).arg(st.st_mode, 0, 8) + (S_ISREG(st.st_mode) ? QString::fromLatin1(fixtures::contents(path)) : QString());
+            }
+            return found;
+        };
         const QString fault = QString::fromLatin1(QTest::currentDataTag());
         frmVREL_FP &w = m->w;
         const struct Umask { mode_t kept = ::umask(077); ~Umask() { ::umask(kept); } } umask;
