@@ -40,6 +40,7 @@ private slots:
 
     void looksAsLaidOut()
     {
+        VREL_LINUX_ONLY("the pictures are drawn with the Linux build's fonts and style");
         QTemporaryDir dir;
         fixtures::makeFile(dir.path(), "a.txt", 100);
         fixtures::makeFile(dir.path(), "報告書.doc", 1234567);
@@ -134,7 +135,7 @@ private slots:
         m->person.answers = {answer};
         m->list(dir.path(), pattern);
         const platform::Message &box = m->person.boxes.value(0);
-        QCOMPARE(m->person.trace, QStringList{gone ? u"ディレクトリを開けません\n"_s + dir.path() : u"ファイル拡張子を決めて下さい"_s});
+        QCOMPARE(m->person.trace, QStringList{gone ? u"ディレクトリを開けません\n"_s + QDir::toNativeSeparators(dir.path()) : u"ファイル拡張子を決めて下さい"_s});
         QCOMPARE(QList({box.buttons == (gone ? Buttons::Ok : Buttons::RetryCancel), box.icon == Icon::Exclamation, box.title == u"VREL's FILEPRINT"}), QList({true, true, true}));
         // Nothing of the earlier list is left for the outputs to pair with another's values.
         QCOMPARE(builtList(), u"/none"_s);
@@ -160,7 +161,9 @@ private slots:
     void drivesAndDirectories()
     {
         frmVREL_FP &w = m->w;
-        QVERIFY(w.Drive1->findText(QDir::rootPath()) >= 0 && w.Drive1->findText(u"/proc"_s) < 0);
+        QTRY_VERIFY(w.Drive1->findText(QDir::toNativeSeparators(QDir::rootPath())) >= 0 && w.Drive1->findText(u"/proc"_s) < 0);
+        VREL_LINUX_ONLY("a directory named by bytes that are no valid text");
+#ifdef Q_OS_LINUX
         QTemporaryDir dir;
         const QByteArray sub = QFile::encodeName(dir.path()) + "/漢\xEF\xBF\xBD\xFF", gone = sub + "/gone";
         QVERIFY(::mkdir(sub.constData(), 0755) == 0 && ::mkdir(gone.constData(), 0755) == 0);
@@ -185,6 +188,7 @@ private slots:
         QCOMPARE(m->person.trace, QStringList{u"ディレクトリを開けません\n"_s + dir.path() + u"/漢\uFFFD\uFFFD/gone"_s});
         QCOMPARE(w.Dir1->path(), platform::pathFromNative(sub));
         QCOMPARE(std::system(("rm -r '" + sub + '\'').constData()), 0); // beyond QDir, which needs text
+#endif
     }
 
     void diskThatStopsAnswering()
@@ -259,6 +263,7 @@ private slots:
     {
         // The program's own box, in Japanese, as a person sees it: the version with two empty
         // lines under it (a lone CR breaks the line), a question and an exclamation.
+        VREL_LINUX_ONLY("the pictures are drawn with the Linux build's fonts and style");
         platform::setMessageBoxService(nullptr);
         const struct { const char *name; Buttons buttons; Icon icon; Qt::Key key; Answer answer; } boxes[] = {{"version", Buttons::Ok, Icon::None, Qt::Key_Escape, Answer::Ok},
                      {"question", Buttons::OkCancel, Icon::Question, Qt::Key_Escape, Answer::Cancel},

@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(r->windowTitle(), u"お読み下さい"_s);
         QVERIFY(!r->isModal() && !(r->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QCOMPARE(r->minimumSize(), r->maximumSize()); // a border drag has nothing to give
-        fixtures::compareWithReference(r->grab().toImage(), u"readmeWindow"_s);
+        const QImage drawn = r->grab().toImage(); // compared last, as only Linux compares it
         const QString defaults = colours(r->lstReadme);
 
         // Each swatch recolours the list, the last click winning; a press that leaves the
@@ -99,6 +99,8 @@ private slots:
         r->close();
         QTRY_VERIFY(r.isNull());
         QCOMPARE(m->pointer(), QString());
+        VREL_LINUX_ONLY("the pictures are drawn with the Linux build's fonts and style");
+        fixtures::compareWithReference(drawn, u"readmeWindow"_s);
     }
 
     void printing()
@@ -125,6 +127,7 @@ private slots:
         QCOMPARE(m->pointer(r), QString());
         // The read-me command's hourglass on the main window is not this command's to end.
         QCOMPARE(m->pointer(), u" (hourglass)"_s);
+        VREL_LINUX_ONLY("printed pages read back through poppler, built for Linux only");
         QCOMPARE(fixtures::printedPages(printer), fixtures::seen({u"本文"_s, QString(), u" zeqa は本文"_s}, 15, printer));
     }
 };

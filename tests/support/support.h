@@ -23,7 +23,6 @@
 #include <optional>
 
 #include <cstring>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -87,6 +86,11 @@ private:
     platform::PrintPreviewService *m_preview;
 };
 
+// What only a Linux run can check: elsewhere the rest of the test function is skipped.
+#ifdef Q_OS_LINUX
+#define VREL_LINUX_ONLY(why)
+#include <sys/mount.h>
+
 // A small file system of the test's own (a 64 KiB tmpfs) on `dir`, gone again however the test
 // ends; mounting needs root, or a user namespace of the test's own (tests/support/withMounts.sh),
 // and `error` says why it failed.
@@ -109,6 +113,12 @@ struct Tmpfs
 #define VREL_FAIL_WITHOUT(tmpfs)                                                                                       \
     if (!(tmpfs).error.isEmpty())                                                                                      \
     QFAIL(qPrintable(u"mounting a tmpfs was refused: "_s + (tmpfs).error))
+#else
+#define VREL_LINUX_ONLY(why) QSKIP("Linux only: " why)
+// Windows gives a test no file system of its own to fill, make read-only or hold 2^63-byte files.
+struct Tmpfs { explicit Tmpfs(const QString &) {} bool makeReadOnly() { return false; } bool fill() { return false; } };
+#define VREL_FAIL_WITHOUT(tmpfs) VREL_LINUX_ONLY("a tmpfs of the test's own")
+#endif
 
 namespace fixtures {
 
