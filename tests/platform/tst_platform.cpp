@@ -15,6 +15,8 @@
 
 #ifdef Q_OS_LINUX
 #include <pwd.h>
+#else
+#include <windows.h>
 #endif
 
 class TestPlatform : public QObject
@@ -76,8 +78,9 @@ private slots:
         QVERIFY(QFile::link(dir.filePath(u"\u212A.doc"_s), dir.filePath(u"link.doc"_s)) && QFile::link(dir.filePath(u"gone"_s), dir.filePath(u"broken.doc"_s)));
 #else
         // Windows has no link a person makes, and one file for names that differ only in case.
-        // It hides a file by its attribute alone, which Wine gives a name with a leading dot.
+        // It hides a file by its attribute alone (Wine gives one to a leading dot; Windows does not).
         fixtures::makeFile(dir.path(), "link.doc");
+        QVERIFY(SetFileAttributesW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(dir.filePath(u".hidden.txt"_s)).utf16()), FILE_ATTRIBUTE_HIDDEN));
         listed.removeOne(u"ZOO.JPG"_s);
 #endif
         QStringList names;
