@@ -81,10 +81,9 @@ for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null && sleep 0.1; done
 ! kill -0 "$pid" 2>/dev/null && wait "$pid" || fail "Ctrl+X did not end the program, or not with 0"
 
 # Printed pages: the same folder through both programs, drawn by poppler at the same resolution,
-# are the same pixels but for the directory line, whose text is checked. Wine's DirectWrite gives
-# Qt no glyph outlines, so the PDF would hold black blocks: GDI draws it, as on Windows.
+# are the same pixels but for the directory line, whose text is checked.
 cd "$work"
-"$linux" --pdf linux.pdf files >/dev/null && WINEQT_QPA_PLATFORM=windows:nodirectwrite wine "$exe" --pdf windows.pdf files >/dev/null || fail "--pdf"
+"$linux" --pdf linux.pdf files >/dev/null && wine "$exe" --pdf windows.pdf files >/dev/null || fail "--pdf"
 [ "$(pdftotext -layout windows.pdf - | sed -n 3p)" = "Directory : $(zpath "$work/files")" ] || fail "the PDF's directory line"
 read -r top bottom < <(pdftotext -bbox linux.pdf - | sed -n 's/.*yMin="\([0-9]*\).*yMax="\([0-9]*\).*>Directory<.*/\1 \2/p')
 for build in linux windows; do pdftoppm -r 72 -gray "$build.pdf" "$build"; done
