@@ -6,7 +6,7 @@
 set -euo pipefail
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/keyboard.sh"
 
 cpack --config "$1/CPackConfig.cmake" -B "$work/pkg" >/dev/null
 dpkg-deb -x "$work"/pkg/vrel-fileprint_*.deb "$work/root"
@@ -33,14 +33,6 @@ source "$(dirname "$0")/cups/start.sh" "$work/cups"
 export XDG_RUNTIME_DIR=$work/run HOME=$work
 mkdir -m 700 "$XDG_RUNTIME_DIR" && mkdir "$work/files" && cd "$work/files"
 touch -d '1997-10-21 09:05:03' a.txt b.doc
-window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .; } # waits, prints its id
-keys() { xdotool windowfocus --sync "$1" 2>/dev/null || true; xdotool key --delay 50 "${@:2}"; }
-box() { # the program's message box comes up, and the keys given close it
-  local id; id=$(window "^VREL's FILEPRINT\$") || fail "$1 showed no message"
-  keys "$id" "${@:2}"
-  for _ in $(seq 50); do xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$id" || return 0; sleep 0.1; done
-  fail "the message stayed"
-}
 jobs_in() { # waits up to $1 tenths of a second for the print server to have kept $2 jobs
   for _ in $(seq "$1"); do [ "$(ls "$work/cups/jobs" | grep -c 'pdf$')" -ge "$2" ] && break; sleep 0.1; done
   [ "$(ls "$work/cups/jobs" | grep -c 'pdf$')" -eq "$2" ]

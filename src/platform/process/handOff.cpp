@@ -58,9 +58,10 @@ void HandOffServer::takeConnection()
                     socket->abort();
                 return;
             }
+            // The asker hangs up once it has read the answer: on Windows, a pipe closed from
+            // this end throws away what the other end has not read yet.
             socket->write(&kTaken, 1);
             socket->flush();
-            socket->disconnectFromServer();
             emit folderHandedOver(folder, pattern);
         });
     }

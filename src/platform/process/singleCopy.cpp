@@ -66,6 +66,12 @@ SingleCopyLock::Claim SingleCopyLock::acquire()
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(0))
         return Claim::Taken;
+    // A copy that was killed leaves its lock file, naming a process number the system may have
+    // given since to another copy, even to this one (Wine numbers a new session's processes
+    // alike). A live owner holds the file open, which keeps it from being deleted: a lock file
+    // that can be deleted was nobody's.
+    if (m_lock->error() == QLockFile::LockFailedError && m_lock->removeStaleLockFile() && m_lock->tryLock(0))
+        return Claim::Taken;
     if (m_lock->error() == QLockFile::LockFailedError)
         return Claim::HeldByAnotherCopy;
     m_error = QDir::toNativeSeparators(m_path);
