@@ -142,22 +142,6 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), answer == Answer::Retry ? static_cast<QWidget *>(m->w.Combo1) : m->w.List1);
     }
 
-    void fileLimit()
-    {
-        QTemporaryDir dir;
-        for (int i = 0; i < 9999; ++i)
-            fixtures::makeFile(dir.path(), QByteArray::number(i));
-        m->list(dir.path());
-        QCOMPARE(m->w.List1->count(), 9999);
-        // One more is too many, and the count comes before the pattern.
-        fixtures::makeFile(dir.path(), "9999");
-        for (const QString &pattern : {u"*.*"_s, QString()}) {
-            m->list(dir.path(), pattern);
-            QCOMPARE(m->person.trace.takeFirst() + builtList(), u"ファイル数が 9999を越えていますから処理出来ません/none"_s);
-            QCOMPARE(m->person.boxes.takeFirst().icon, Icon::None);
-        }
-    }
-
     void drivesAndDirectories()
     {
         frmVREL_FP &w = m->w;
