@@ -65,7 +65,6 @@ private slots:
         writeData(dataFile({u"お読み下さい"_s, QString(), u"VREL's File Print の使い方"_s, u"zeqa"_s, u"hidden"_s}));
         QPointer<frmReadme> r = open();
         QTRY_COMPARE(QApplication::focusWidget(), r->Command1);
-        QCOMPARE(r->windowTitle(), u"お読み下さい"_s);
         QVERIFY(!r->isModal() && !(r->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QCOMPARE(r->minimumSize(), r->maximumSize()); // a border drag has nothing to give
         const QImage drawn = r->grab().toImage(); // compared last, as only Linux compares it
