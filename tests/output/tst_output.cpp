@@ -7,8 +7,6 @@
 #include <QProcess>
 #include <QSemaphore>
 
-using platform::Answer;
-
 // The installed program run as a script runs it, with no display: its exit code, standard output and
 // standard error.
 static QStringList runProgram(const QStringList &arguments)
@@ -56,7 +54,7 @@ private slots:
         // break, a right-to-left override, a line separator and the last C1 control each one "?",
         // so that the file keeps its lines and the question finds nothing lost in the pattern.
         w.Combo1->setEditText(u"*.t*\r\n\u202E\u2028\u009F"_s);
-        m->person.answers = {Answer::Cancel};
+        m->person.answers = {platform::Answer::Cancel};
         w.Command2->click();
         QCOMPARE(fixtures::contents(dir + u"/VREL_FILE_LIST.TXT"_s), "(missing)");
         w.Command2->click();
@@ -107,7 +105,6 @@ private slots:
     }
     void oneOperationAtATime()
     {
-        QFETCH(QString, shown);
         QFETCH(QString, later);
         const QString tag = QString::fromLatin1(QTest::currentDataTag());
         QTemporaryDir root;
@@ -141,7 +138,7 @@ private slots:
             m->person.meanwhile = meanwhile;
             tag.startsWith(u"export") ? w.Command2->click() : (tag.startsWith(u"printer") ? w.mnuFprint : w.mnuFpreview)->trigger();
         }
-        QCOMPARE(state(), shown);
+        QTEST(state(), "shown");
         QTRY_COMPARE(state(), later);
         // The commands that waited answer again.
         QVERIFY(w.mnuFprint->isEnabled() && w.mnuFpreview->isEnabled() && w.mnuReadme->isEnabled());
@@ -172,7 +169,7 @@ private slots:
             fixtures::makeFile(dir.path(), name);
         m->list(dir.path(), pattern);
         (QByteArray(QTest::currentDataTag()).startsWith("CSV") ? m->w.Option2 : m->w.Option1)->setChecked(true);
-        m->person.answers = {Answer::Cancel};
+        m->person.answers = {platform::Answer::Cancel};
         m->w.Command2->click();
         QCOMPARE(m->person.trace, QStringList{question});
     }
