@@ -88,8 +88,8 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), r.data());
         QCOMPARE(r->lstReadme->lines().value(2) + colours(r->lstReadme), u"VREL's File Print の使い方#000000/#ffffff"_s);
         // Enter closes it at once and ends the hourglass the read-me command put on the main
-        // window (see printing); the next opening
-        // reads the file afresh, in the default colours, and so does the close box.
+        // window (see printing); the next opening reads the file afresh, in the default colours,
+        // and so does the close box.
         QTest::keyClick(r->Command1, Qt::Key_Return);
         QTRY_VERIFY(r.isNull());
         QCOMPARE(m->pointer(), QString());
