@@ -102,7 +102,7 @@ std::optional<Refused> print(const Request &request, const output::ShownList &sh
     const QString target = QDir::toNativeSeparators(QFileInfo(request.pdfFile).absoluteFilePath());
     const auto failure = platform::waitForDisk(target, [target, pdf](platform::DiskProgress &progress) -> std::optional<QString> {
         QString reason;
-        if (pdf.isEmpty() || !platform::writeTextFile(target, pdf, &reason, &progress))
+        if (pdf.isEmpty() || !platform::replaceFile(target, pdf, &reason, &progress))
             return reason;
         return std::nullopt;
     });
