@@ -429,6 +429,20 @@ private slots:
         QCOMPARE(m->person.trace, (QStringList{u"discard"_s, u"印刷処理を中断します"_s}));
         QVERIFY(answered);
     }
+
+    void pdfFromScriptAsksNoPrintServer()
+    {
+        // A server that takes the connection and says nothing would hold the printer up as it is made.
+        QTemporaryDir dir;
+        fixtures::makeFile(dir.path(), "a.txt");
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        const QByteArray server = qgetenv("CUPS_SERVER");
+        qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(silent.serverPort()));
+        const QStringList ran = runProgram({u"--pdf"_s, dir.filePath(u"list.pdf"_s), dir.path()});
+        qputenv("CUPS_SERVER", server);
+        QCOMPARE(ran.value(0), u"0"_s);
+    }
 };
 
 QTEST_MAIN(TestOutput)
