@@ -10,7 +10,7 @@ work=$(mktemp -d)
 # Wine's menu builder would copy the Start-menu entry into this desktop's menus, and a new prefix
 # makes its menu folders in the home: a home of the test's own.
 export VREL_WINEPREFIX=$work/prefix TZ=JST-9 XDG_RUNTIME_DIR=$work HOME=$work WINEDLLOVERRIDES=mscoree,mshtml,winemenubuilder.exe=
-trap 'WINEPREFIX=$VREL_WINEPREFIX wineserver -k 2>/dev/null; kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+trap 'set +e; WINEPREFIX=$VREL_WINEPREFIX wineserver -k 2>/dev/null; kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 source "$(dirname "$0")/keyboard.sh"
 # Wine takes the focus from the window manager, not from a bare focus change.
 keys() { xdotool windowactivate --sync "$1" 2>/dev/null || true; xdotool key --delay 50 "${@:2}"; }
