@@ -5,104 +5,47 @@
 #include "output/printFileList.h"
 #include "platform/files/diskWork.h"
 #include "platform/printing/commonDialog.h"
-#include "platform/printing/printerDialog.h"
 #include "platform/text/textFile.h"
-#include "platform/window/messageBox.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace {
 
-// In place of the print procedure's printer dialog and message boxes: the printer is the one
-// the command line named, and what a box would say is kept for standard error.
-class Unattended final : public platform::MessageBoxService, public platform::PrinterDialogService
-{
-public:
-    explicit Unattended(const Request &request) : m_request(request)
-    {
-        platform::setMessageBoxService(this);
-        platform::setPrinterDialogService(this);
-    }
-    ~Unattended() override
-    {
-        platform::setMessageBoxService(nullptr);
-        platform::setPrinterDialogService(nullptr);
-    }
-    Unattended(const Unattended &) = delete;
-    Unattended &operator=(const Unattended &) = delete;
-
-    platform::Answer ask(QWidget *, const platform::Message &message) override
-    {
-        told.append(message.text);
-        return platform::Answer::Cancel;
-    }
-
-    bool choosePrinter(QWidget *, QPrinter &printer) override
-    {
-        if (m_request.output == Request::Output::Pdf) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdfPath());
-            return m_pdf.isValid();
-        }
-        const QString name = m_request.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : m_request.printerName;
-        if (name.isEmpty() || !QPrinterInfo::availablePrinterNames().contains(name)) {
-            told.append(name.isEmpty() ? QStringLiteral("プリンタがありません")
-                                       : QStringLiteral("プリンタ %1 がありません").arg(name));
-            return false;
-        }
-        printer.setPrinterName(name);
-        return true;
-    }
-
-    QString pdfPath() const { return m_pdf.filePath(QStringLiteral("list.pdf")); }
-
-    QStringList told;
-
-private:
-    const Request &m_request;
-    QTemporaryDir m_pdf;
-};
-
+// The window's print procedure with no one at the screen: on the printer the command line named,
+// or into a PDF made aside and then put in place as the list files are, so that a failure
+// leaves an earlier file whole.
 std::optional<Refused> print(const Request &request, const output::ShownList &shown)
 {
-    if (request.output == Request::Output::Pdf) {
-        // A PDF needs no print server: libcups is pointed at none, so that making the printer
-        // neither lists a server's queues nor waits on one that hangs.
-        qputenv("CUPS_SERVER", "/nonexistent/vrel-fileprint");
-    }
-    Unattended unattended(request);
     QWidget window; // the procedure's pointer is set on it; never shown
     platform::CommonDialog dialog(&window, QStringLiteral("CommonDialog"));
-    dialog.printLines([&shown]() -> std::optional<QStringList> { return output::listingLines(shown); }, output::kPrintIndent);
-    if (!unattended.told.isEmpty()) {
-        // The procedure's own words, then why: by itself it only says that it stopped.
-        QStringList said = unattended.told;
-        std::rotate(said.begin(), said.end() - 1, said.end());
-        if (said.size() == 1 && request.output == Request::Output::Printer)
-            said.append(dialog.refusal());
-        said.removeAll(QString());
-        return Refused{ExitCode::NotPrinted, said.join(u'\n')};
-    }
+    const auto lines = [&shown]() -> std::optional<QStringList> { return output::listingLines(shown); };
+    const QTemporaryDir made;
+    const QString pdf = made.filePath(QStringLiteral("list.pdf"));
+    using Ended = platform::PrintOutcome::Ended;
+    const auto outcome = request.output == Request::Output::Printer
+        ? dialog.printLinesOn(request.printerName, lines, output::kPrintIndent)
+        : (made.isValid() ? dialog.printLinesToPdf(pdf, lines, output::kPrintIndent) : platform::PrintOutcome{Ended::Aborted, {}});
+    // The box's words, then why: by themselves they only say that it stopped.
+    if (outcome.ended != Ended::Printed)
+        return Refused{ExitCode::NotPrinted,
+                       platform::printAbortedText() + (outcome.reason.isEmpty() ? QString() : u'\n' + outcome.reason)};
     if (request.output != Request::Output::Pdf)
         return std::nullopt;
-    // Made aside, then put in place as the list files are: a failure leaves an earlier file whole.
-    QFile made(unattended.pdfPath());
-    const QByteArray pdf = made.open(QIODevice::ReadOnly) ? made.readAll() : QByteArray();
+    QFile printed(pdf);
+    const QByteArray bytes = printed.open(QIODevice::ReadOnly) ? printed.readAll() : QByteArray();
     const QString target = QDir::toNativeSeparators(QFileInfo(request.pdfFile).absoluteFilePath());
-    const auto failure = platform::waitForDisk(target, [target, pdf](platform::DiskProgress &progress) -> std::optional<QString> {
+    const auto failure = platform::waitForDisk(target, [target, bytes](platform::DiskProgress &progress) -> std::optional<QString> {
         QString reason;
-        if (pdf.isEmpty() || !platform::writeTextFile(target, pdf, &reason, &progress))
+        if (bytes.isEmpty() || !platform::replaceFile(target, bytes, &reason, &progress))
             return reason;
         return std::nullopt;
     });
@@ -118,15 +61,21 @@ std::optional<Refused> print(const Request &request, const output::ShownList &sh
 
 int runBatch(int argc, char *argv[], const Request &request)
 {
+    // The arguments outlive the application, which keeps them.
+    std::vector<char *> arguments(argv, argv + argc + 1);
+    int count = argc;
     std::unique_ptr<QCoreApplication> app;
     if (request.output == Request::Output::Pdf || request.output == Request::Output::Printer) {
         // Fonts and the printer need a GUI application, and a script may run with no display.
         if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-            && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QApplication>(argc, argv);
+            && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            static char platformOption[] = "-platform", offscreen[] = "offscreen";
+            arguments.insert(arguments.begin() + 1, {platformOption, offscreen});
+            count += 2;
+        }
+        app = std::make_unique<QApplication>(count, arguments.data());
     } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
+        app = std::make_unique<QCoreApplication>(count, arguments.data());
     }
     if (request.output == Request::Output::Txt || request.output == Request::Output::Csv)
         return scriptExitCode(exportForScript(request));

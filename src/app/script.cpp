@@ -18,16 +18,16 @@ std::variant<Refused, output::ShownList> listOnDisk(const Request &request, cons
 {
     const QString directory = platform::directoryListPath(platform::folderOf(request.folder));
     const std::optional<platform::ListedFiles> files = platform::listFiles(directory, request.pattern, &progress);
-    if (!files)
-        return Refused{ExitCode::CannotOpenDirectory, listing::cannotOpenText(directory)};
-    if (files->size() > listing::kFileLimit)
-        return Refused{ExitCode::TooManyFiles, listing::tooManyFilesText(listing::kFileLimit)};
-    if (listing::isBlankPattern(request.pattern))
-        return Refused{ExitCode::NoPattern, listing::noPatternText()};
-    auto built = listing::buildFileList(directory, *files, platform::readFileFacts, &progress);
-    if (const auto *unreadable = std::get_if<listing::UnreadableFile>(&built))
-        return Refused{ExitCode::UnreadableFile, listing::unreadableFileText(unreadable->path)};
-    auto table = std::make_shared<const listing::FileTable>(std::get<listing::FileTable>(std::move(built)));
+    auto decided = *listing::decideBuild(directory, files ? &*files : nullptr, request.pattern,
+                                         [&](const platform::ListedFiles &listed) -> std::optional<listing::Built> {
+                                             return listing::buildFileList(directory, listed, platform::readFileFacts, &progress);
+                                         });
+    if (const auto *refused = std::get_if<listing::Refusal>(&decided)) {
+        // In the order of the reasons.
+        constexpr int kExitCodes[] = {ExitCode::CannotOpenDirectory, ExitCode::TooManyFiles, ExitCode::NoPattern, ExitCode::UnreadableFile};
+        return Refused{kExitCodes[int(refused->reason)], refused->text};
+    }
+    auto table = std::make_shared<const listing::FileTable>(std::get<listing::FileTable>(std::move(decided)));
     if (table->size() < 1)
         return Refused{ExitCode::NoFiles, nothingText};
     return output::ShownList{directory, request.pattern, table};

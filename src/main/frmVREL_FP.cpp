@@ -208,9 +208,6 @@ void frmVREL_FP::Form_Load()
         },
         Qt::QueuedConnection);
     Combo1->setFocus();
-    // Stored with the window rather than when it is first sized, so that no build can meet a
-    // limit of 0.
-    Module1::gFileLimit = listing::kFileLimit;
 }
 
 void frmVREL_FP::forgetList()
@@ -232,42 +229,35 @@ void frmVREL_FP::Dir1_Change()
 
     // Gone since it was shown, kept from us, or on a disk taken away: said so, not shown as a
     // directory without files. One that did not answer has been reported already.
-    const auto listing = File1->listing();
-    if (listing == platform::FileListBox::Listing::NoAnswer)
+    const auto listed = File1->listing();
+    if (listed == platform::FileListBox::Listing::NoAnswer)
         return;
-    if (listing == platform::FileListBox::Listing::Unreadable) {
-        showCannotOpen(directory);
+    auto decided = listing::decideBuild(
+        directory, listed == platform::FileListBox::Listing::Read ? &File1->files() : nullptr, Combo1->currentText(),
+        [&](const platform::ListedFiles &files) -> std::optional<listing::Built> {
+            // Both passes read every file, on a share that may stop answering halfway.
+            auto answered = platform::waitOnDisk(this, directory, [directory, files, read = m_readFacts](platform::DiskProgress &progress) {
+                return listing::buildFileList(directory, files, read, &progress);
+            });
+            // The window may have gone on meanwhile: a list is shown only under the directory and
+            // the pattern it was read for.
+            if (shown() != readFor)
+                return std::nullopt;
+            return answered;
+        });
+    if (!decided)
         return;
-    }
-    if (File1->listCount() > Module1::gFileLimit) {
-        platform::messageBox(this, listing::tooManyFilesText(Module1::gFileLimit));
-        return;
-    }
-    if (listing::isBlankPattern(Combo1->currentText())) {
-        const auto answer = platform::messageBox(this, listing::noPatternText(),
-                                                 platform::Buttons::RetryCancel, platform::Icon::Exclamation);
-        if (answer == platform::Answer::Retry)
+    if (const auto *refused = std::get_if<listing::Refusal>(&*decided)) {
+        using Reason = listing::Refusal::Reason;
+        const auto buttons = refused->reason == Reason::BlankPattern ? platform::Buttons::RetryCancel : platform::Buttons::Ok;
+        const auto icon = refused->reason == Reason::TooManyFiles ? platform::Icon::None : platform::Icon::Exclamation;
+        if (platform::messageBox(this, refused->text, buttons, icon) == platform::Answer::Retry)
             Combo1->setFocus();
-        return;
-    }
-
-    // Both passes read every file, on a share that may stop answering halfway.
-    auto answered = platform::waitOnDisk(this, directory, [directory, files = File1->files(), read = m_readFacts](platform::DiskProgress &progress) {
-        return listing::buildFileList(directory, files, read, &progress);
-    });
-    // The window may have gone on meanwhile: a list is shown only under the directory and the
-    // pattern it was read for.
-    if (!answered || shown() != readFor)
-        return;
-    auto &built = *answered;
-    if (const auto *unreadable = std::get_if<listing::UnreadableFile>(&built)) {
-        platform::messageBox(this, listing::unreadableFileText(unreadable->path),
-                             platform::Buttons::Ok, platform::Icon::Exclamation);
         return;
     }
     // The lines are laid out from the files the build kept whenever they are shown or read,
     // and the per-file values come from the same files.
-    auto table = std::make_shared<const listing::FileTable>(std::get<listing::FileTable>(std::move(built)));
+    auto table = std::make_shared<const listing::FileTable>(std::get<listing::FileTable>(std::move(*decided)));
     List1->setLines(int(table->size()), [table](int row) { return table->line(row); });
     Module1::gFiles = std::move(table);
 }

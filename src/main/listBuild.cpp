@@ -1,5 +1,7 @@
 #include "listBuild.h"
 
+#include "module1.h"
+
 #include "platform/files/diskWork.h"
 #include "platform/text/cp932.h"
 #include "platform/text/format.h"
@@ -112,29 +114,29 @@ std::variant<FileTable, UnreadableFile> buildFileList(const QString &directory, 
     return table;
 }
 
-QString tooManyFilesText(int limit)
-{
-    return QStringLiteral("ファイル数が") + u' ' + QString::number(limit) + QStringLiteral("を越えていますから処理出来ません");
-}
-
-QString noPatternText()
-{
-    return QStringLiteral("ファイル拡張子を決めて下さい");
-}
-
-QString unreadableFileText(const QString &path)
-{
-    return QStringLiteral("ファイルの情報を読み取れません\n") + path;
-}
-
 QString cannotOpenText(const QString &directory)
 {
     return QStringLiteral("ディレクトリを開けません\n") + platform::displayName(directory);
 }
 
-bool isBlankPattern(const QString &pattern)
+std::optional<std::variant<Refusal, FileTable>>
+decideBuild(const QString &directory, const platform::ListedFiles *files, const QString &pattern,
+            const std::function<std::optional<Built>(const platform::ListedFiles &)> &build)
 {
-    return QString(pattern).remove(u';').trimmed().isEmpty();
+    using Reason = Refusal::Reason;
+    if (!files)
+        return Refusal{Reason::CannotOpen, cannotOpenText(directory)};
+    if (files->size() > Module1::gFileLimit)
+        return Refusal{Reason::TooManyFiles, QStringLiteral("ファイル数が %1を越えていますから処理出来ません").arg(Module1::gFileLimit)};
+    // Spaces and separators alone name no pattern, though they would list every file.
+    if (QString(pattern).remove(u';').trimmed().isEmpty())
+        return Refusal{Reason::BlankPattern, QStringLiteral("ファイル拡張子を決めて下さい")};
+    std::optional<Built> built = build(*files);
+    if (!built)
+        return std::nullopt;
+    if (const auto *unreadable = std::get_if<UnreadableFile>(&*built))
+        return Refusal{Reason::UnreadableFile, QStringLiteral("ファイルの情報を読み取れません\n") + unreadable->path};
+    return std::get<FileTable>(std::move(*built));
 }
 
 } // namespace listing

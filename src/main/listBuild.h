@@ -20,8 +20,6 @@ class DiskProgress;
 // and the per-file values that the outputs read back. Plain data in, plain data out.
 namespace listing {
 
-// The most files a build takes.
-inline constexpr qint16 kFileLimit = 9999;
 inline constexpr int kMinNameWidth = 6;
 // The size column is this much wider than its longest size, so sizes never touch the extensions.
 inline constexpr int kSizeGap = 2;
@@ -99,12 +97,25 @@ std::variant<FileTable, UnreadableFile> buildFileList(const QString &directory, 
                                                       const FactsReader &readFacts = platform::readFileFacts,
                                                       platform::DiskProgress *progress = nullptr);
 
-// Why a build is refused, in the words the person is told, wherever the list is built.
-QString tooManyFilesText(int limit);
-QString noPatternText();
-QString unreadableFileText(const QString &path);
+// What a directory that cannot be read is called, wherever it is met.
 QString cannotOpenText(const QString &directory);
-// Spaces and separators alone name no pattern, though they would list every file.
-bool isBlankPattern(const QString &pattern);
+
+// Why a build was refused, and the words the person is told.
+struct Refusal
+{
+    enum class Reason { CannotOpen, TooManyFiles, BlankPattern, UnreadableFile };
+    Reason reason;
+    QString text;
+};
+
+using Built = std::variant<FileTable, UnreadableFile>;
+// The window's build and a script's refuse in this one order: the directory could not be read
+// (`files` is null), it holds more files than Module1::gFileLimit, the pattern is blank, a file's
+// facts could not be read. Otherwise the list `build` made where its caller has it made (on its
+// own thread, or off the window's within a wait); nothing when it made none, given up on or gone
+// unwanted.
+std::optional<std::variant<Refusal, FileTable>>
+decideBuild(const QString &directory, const platform::ListedFiles *files, const QString &pattern,
+            const std::function<std::optional<Built>(const platform::ListedFiles &)> &build);
 
 } // namespace listing

@@ -155,7 +155,7 @@ SavedListFile saveListFile(ListFormat format, const ShownList &shown, platform::
 {
     const QString path = QDir::toNativeSeparators(listFilePath(shown.directory, format));
     QString reason;
-    if (platform::writeTextFile(path, listFileBytes(format, shown), &reason, progress))
+    if (platform::replaceFile(path, listFileBytes(format, shown), &reason, progress))
         return {path, {}};
     return {path, QStringLiteral("ファイルリストを保存できませんでした") + u'\n' + platform::displayName(path) + u'\n' + reason};
 }

@@ -23,9 +23,9 @@ QString nothingToExportText();
 QString listFilePath(const QString &directory, ListFormat format);
 
 // Exactly what the file holds: code page 932, CR LF after every line. TXT is the listing; CSV
-// one record for each listed file as Module1 holds it, its name part, extension part, running
-// total, date and time each in double quotes, a double quote inside a field doubled, since a
-// file name may hold one.
+// one record for each file of `shown`, its name part, extension part, running total, date and
+// time each in double quotes, a double quote inside a field doubled, since a file name may hold
+// one.
 QByteArray listFileBytes(ListFormat format, const ShownList &shown);
 
 // What a person is told before the file is written, a line each, empty where there is nothing

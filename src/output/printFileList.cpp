@@ -13,7 +13,7 @@ namespace output {
 
 namespace {
 
-using Procedure = void (platform::CommonDialog::*)(const std::function<std::optional<QStringList>()> &, int);
+using Procedure = platform::PrintOutcome (platform::CommonDialog::*)(const platform::CommonDialog::Lines &, int);
 
 // The printed pages and their preview: the same check, the same lines, the same indent.
 void runOnList(frmVREL_FP &window, Procedure procedure)
@@ -22,8 +22,8 @@ void runOnList(frmVREL_FP &window, Procedure procedure)
         platform::messageBox(&window, nothingToPrintText());
         return;
     }
-    (window.CommonDialog->*procedure)([&window]() -> std::optional<QStringList> { return listingLines(shownList(window)); },
-                                      kPrintIndent);
+    const auto lines = [&window]() -> std::optional<QStringList> { return listingLines(shownList(window)); };
+    platform::tellPrintOutcome(&window, (window.CommonDialog->*procedure)(lines, kPrintIndent));
 }
 
 } // namespace

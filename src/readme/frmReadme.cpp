@@ -164,7 +164,7 @@ void frmReadme::Command2_Click()
     platform::messageBox(this, QStringLiteral("プリンターの機種によっては、プログラムがダウンすることが有ります。"));
     // The file, not the list: what is printed is the text as it stands on disk now.
     constexpr int kIndent = 15;
-    cdl_read->printLines([this] { return readDataFile(); }, kIndent);
+    platform::tellPrintOutcome(this, cdl_read->printLines([this] { return readDataFile(); }, kIndent));
 }
 
 void frmReadme::closeEvent(QCloseEvent *event)

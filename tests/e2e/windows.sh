@@ -1,21 +1,42 @@
 #!/usr/bin/env bash
-# The Windows program as a person on a Japanese desktop meets it: built in $1, run under Wine in a
-# prefix of its own on an X display with a window manager, driven by the keyboard; what it writes
-# and prints is held against what the Linux program $2 writes and prints for the same folders.
+# The Windows program as an office deploys it and a person on a Japanese desktop meets it: the
+# Windows Installer package the Windows build $1 made, installed quietly into a Wine prefix of its
+# own; the program started from where it was put and from Explorer's folder menu, on an X display
+# with a window manager, driven by the keyboard; what it writes and prints held against what the
+# Linux program $2 writes and prints for the same folders; then removed, leaving nothing behind.
 # Run under xvfb-run.
 set -euo pipefail
 work=$(mktemp -d)
-export VREL_WINEPREFIX=$work/prefix TZ=JST-9 XDG_RUNTIME_DIR=$work
-trap 'WINEPREFIX=$VREL_WINEPREFIX wineserver -k 2>/dev/null; kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+# Wine's menu builder would copy the Start-menu entry into this desktop's menus, and a new prefix
+# makes its menu folders in the home: a home of the test's own.
+export VREL_WINEPREFIX=$work/prefix TZ=JST-9 XDG_RUNTIME_DIR=$work HOME=$work WINEDLLOVERRIDES=mscoree,mshtml,winemenubuilder.exe=
+trap 'set +e; WINEPREFIX=$VREL_WINEPREFIX wineserver -k 2>/dev/null; kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 source "$(dirname "$0")/keyboard.sh"
 # Wine takes the focus from the window manager, not from a bare focus change.
 keys() { xdotool windowactivate --sync "$1" 2>/dev/null || true; xdotool key --delay 50 "${@:2}"; }
 tools=$(cd "$(dirname "$0")/../../tools" && pwd)
 wine() { timeout "${limit:-60}" "$tools/wine" "$@"; }
-exe=$(cd "$1" && pwd)/vrel-fileprint.exe linux=$2
-[ -f "$exe" ] && [ -x "$linux" ] || fail "no $exe, or no Linux program $linux"
-wine --prefix >/dev/null || fail "no Wine prefix"
+msi=("$1"/vrel-fileprint-*-x64.msi) linux=$2
+[ -f "${msi[0]}" ] && [ -x "$linux" ] || fail "no package in $1 (its target vrel_windows_setup makes it), or no Linux program $linux"
 zpath() { local p=${1//\//\\}; echo "Z:$p"; } # the name Wine gives a path of the Unix side
+drive=$VREL_WINEPREFIX/drive_c exe='C:\Program Files\VREL\FilePrint\vrel-fileprint.exe'
+wine msiexec /i "$(zpath "${msi[0]}")" /qn || fail "msiexec /i returned $?"
+diff -r "$1/setup/stage/bin" "$drive/Program Files/VREL/FilePrint" || fail "not installed as the build laid it out"
+[ "$(find "$drive" -name 'VREL ファイル一覧印刷.lnk' | wc -l)" = 1 ] || fail "no Start-menu entry of that name"
+# The folder menu: the verb's name, and its command as Explorer fills it in for a folder (%1)
+# and for the folder whose background was clicked (%V).
+value() { wine reg query "$1" /ve | iconv -f cp932 -t utf-8 | tr -d '\r' | sed -n 's/^ *([^)]*) *REG_SZ *//p'; }
+declare -A menu
+for entry in 'Directory\shell %1' 'Directory\Background\shell %V'; do
+  key="HKCR\\${entry% *}\\jp.vrel.FilePrint" placeholder=${entry#* }
+  [ "$(value "$key")" = 'VREL ファイル一覧印刷で一覧にする' ] || fail "$key: the verb's name is '$(value "$key")'"
+  menu[$placeholder]=$(value "$key\\command")
+  [ "${menu[$placeholder]}" = "\"$exe\" \"$placeholder\"" ] || fail "$key: the command is '${menu[$placeholder]}'"
+done
+# A command line run from a batch file, which hands it to CreateProcess whole, quotes and all, as
+# Explorer and a console do: Wine would quote each argument of its own command line anew.
+batch() { printf '@%s\r\n' "$1" | iconv -t cp932 >"$work/$2.bat" && wine cmd /c "$(zpath "$work/$2.bat")"; }
+explorer() { batch "${menu[$1]/"$1"/$(zpath "$2")}" explorer; } # the folder menu's command for $1 run on folder $2
 # The Linux program's list file of folder $2 ($1: txt or csv), its directory line as Windows names
 # that folder in its code page; written beside the folders, since a list file would be listed.
 expected() {
@@ -29,15 +50,16 @@ expected() {
 same() { local e=${1##*.} && e=$work/expected.${e,,}
   cmp "$e" "$1" || fail "$2: $(diff <(iconv -f CP932 "$e") <(iconv -f CP932 "$1"))"; }
 
-# Names that take two cells, a size past a thousand, times set in the program's own zone.
-mkdir "$work/files" && cd "$work/files"
+# Names that take two cells, a size past a thousand, times set in the program's own zone, in a
+# folder whose name has a space and kanji.
+files="$work/資料 1" && mkdir "$files" && cd "$files"
 printf '%1234s' '' >b.doc && printf 'hello\r\n' >表.txt && touch a.txt 'c d.e.txt' noext
 touch -d '1997-10-21 09:05:03' ./* && touch -d '2001-02-03 04:05:06' b.doc
-expected txt "$work/files" && expected csv "$work/files"
+expected txt "$files" && expected csv "$files"
 
 openbox --sm-disable >/dev/null 2>&1 &
 sleep 1
-limit=240 wine "$exe" "$(zpath "$work/files")" 2>/dev/null & pid=$!
+limit=240 explorer %1 "$files" 2>/dev/null & pid=$!
 main=$(window "^VREL's File Print\$") && sleep 1 || fail "no main window"
 # 8800 x 7000 twips outside as Windows counts the frame: 587 x 467 at 96 dots an inch, centred. The
 # window manager frames only the client area; Wine keeps a caption of 23 pixels above it, and no
@@ -59,7 +81,8 @@ keys "$main" Tab Up shift+Tab
 # time told so: the answer is read before the pipe is closed.
 handed="$work/渡す 先" && mkdir "$handed" && touch "$handed/d.doc" "$handed/e.txt"
 expected txt "$handed" --pattern '*.txt'
-for _ in 1 2 3 4 5; do wine "$exe" --pattern '*.txt' "$(zpath "$handed")" || fail "a second start with a folder: exit $?"; done
+explorer %V "$handed" || fail "the folder menu on a folder's background, with a copy running: exit $?"
+for _ in 1 2 3 4; do wine "$exe" --pattern '*.txt' "$(zpath "$handed")" || fail "a second start with a folder: exit $?"; done
 [ "$(xdotool search --onlyvisible --name "^VREL's File Print\$" | wc -l)" = 1 ] || fail "a second main window"
 sleep 1 && keys "$main" Return && box "export of the folder handed over" Return && box "export" Return
 same "$handed/VREL_FILE_LIST.TXT" "the folder handed over"
@@ -90,8 +113,8 @@ for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null && sleep 0.1; done
 # Printed pages: the same folder through both programs, drawn by poppler at the same resolution,
 # are the same pixels but for the directory line, whose text is checked.
 cd "$work"
-"$linux" --pdf linux.pdf files >/dev/null && wine "$exe" --pdf windows.pdf files >/dev/null || fail "--pdf"
-[ "$(pdftotext -layout windows.pdf - | sed -n 3p)" = "Directory : $(zpath "$work/files")" ] || fail "the PDF's directory line"
+"$linux" --pdf linux.pdf "$files" >/dev/null && wine "$exe" --pdf windows.pdf "$(zpath "$files")" >/dev/null || fail "--pdf"
+[ "$(pdftotext -layout windows.pdf - | sed -n 3p)" = "Directory : $(zpath "$files")" ] || fail "the PDF's directory line"
 read -r top bottom < <(pdftotext -bbox linux.pdf - | sed -n 's/.*yMin="\([0-9]*\).*yMax="\([0-9]*\).*>Directory<.*/\1 \2/p')
 for build in linux windows; do pdftoppm -r 72 -gray "$build.pdf" "$build"; done
 [ "$(ls windows-*.pgm)" = windows-1.pgm ] && [ "$(ls linux-*.pgm)" = linux-1.pgm ] || fail "not one page each"
@@ -103,9 +126,13 @@ cmp -n $((head + top * row)) linux-1.pgm windows-1.pgm && cmp -i $((head + (bott
 # the program named as Windows names it.
 console() { # $1: the arguments; the Linux program's standard output and error, made Windows'
   "$linux" $1 >linux.out 2>linux.err || true
-  for f in out err; do sed "s|$linux|$(zpath "$exe" | sed 's/\\/\\\\/g')|; s/\$/\r/" linux.$f | iconv -t CP932 >expected.$f; done
-  wine cmd /c "$(zpath "$exe") $1 > windows.out 2> windows.err" || true
+  for f in out err; do sed "s|$linux|${exe//\\/\\\\}|; s/\$/\r/" linux.$f | iconv -t CP932 >expected.$f; done
+  batch "\"$exe\" $1 > windows.out 2> windows.err" console || true
   cmp expected.out windows.out && cmp expected.err windows.err || fail "on a console, $1"
 }
 console --version && console --help && console --no-such-option
-echo "ok - the Windows program under Wine: window, keyboard, list files, hand-off, read-me, pages, console"
+
+wine msiexec /x "$(zpath "${msi[0]}")" /qn && WINEPREFIX=$VREL_WINEPREFIX wineserver --wait || fail "msiexec /x returned $?"
+left=$(find "$drive" -iname '*vrel*'; grep -il 'vrel' "$VREL_WINEPREFIX"/*.reg) || true
+[ -z "$left" ] || fail "left behind: $left"
+echo "ok - the Windows package installed, its program worked from the keyboard, from the folder menu and a console, removed"

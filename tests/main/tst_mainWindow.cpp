@@ -176,7 +176,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"VREL_FILE_LIST.TXT"_s);
         QString reason;
-        QVERIFY(platform::writeTextFile(path, "earlier", &reason));
+        QVERIFY(platform::replaceFile(path, "earlier", &reason));
         QSemaphore share;
         std::atomic<int> wrote = -1; // until the write that woke up has ended
         QString seen;
@@ -189,7 +189,7 @@ private slots:
         const auto write = [&](platform::DiskProgress &progress) {
             share.acquire();
             QString reason;
-            wrote = platform::writeTextFile(path, "later", &reason, &progress);
+            wrote = platform::replaceFile(path, "later", &reason, &progress);
         };
         QVERIFY(!platform::runOffWindow(&w, path, write, std::chrono::milliseconds(400)));
         QCOMPARE(seen + m->person.trace.join(u'|'), u"hourglass"_s + platform::noAnswerText(path));

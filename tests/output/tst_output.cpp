@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QProcess>
 #include <QSemaphore>
+#include <QTcpServer>
 
 // The installed program run as a script runs it, with no display: its exit code, standard output and
 // standard error. A script's export is left to a program of QtCore alone, which a window library
@@ -388,6 +389,20 @@ private slots:
         QCOMPARE(person.trace, QStringList{preview + u" (hourglass)"_s} + drawn + drawn + drawn + expected);
         QCOMPARE(m->pointer() + QString::number(printer.pageLayout().orientation()), u"1"_s);
         QCOMPARE(fixtures::printedPages(printer), fixtures::seen(listing, 6, printer));
+    }
+
+    void pdfFromScriptAsksNoPrintServer()
+    {
+        // A server that takes the connection and says nothing would hold the printer up as it is made.
+        QTemporaryDir dir;
+        fixtures::makeFile(dir.path(), "a.txt");
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        const QByteArray server = qgetenv("CUPS_SERVER");
+        qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(silent.serverPort()));
+        const QStringList ran = runProgram({u"--pdf"_s, dir.filePath(u"list.pdf"_s), dir.path()});
+        qputenv("CUPS_SERVER", server);
+        QCOMPARE(ran.value(0), u"0"_s);
     }
 };
 

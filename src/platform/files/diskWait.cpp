@@ -18,9 +18,9 @@ namespace {
 constexpr std::chrono::milliseconds kUnnoticed {100};
 constexpr std::chrono::milliseconds kPoll {20};
 
-// Keeps the person's clicks and keys from the controls while they wait, so that nothing starts
-// a second operation on top of the one waiting; the window disables the menu commands that
-// would. Menus, closing and moving stay, and so does whatever modal box is up.
+// Keeps the person's clicks and keys from the controls while they wait. What else would start a
+// second operation (a menu command, a folder handed over) is held off by the one-operation count
+// this wait holds. Menus, closing and moving stay, and so does whatever modal box is up.
 class InputHold final : public QObject
 {
 public:

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QWidget>
 
 namespace platform {
@@ -22,19 +23,6 @@ constexpr char16_t kPrinterFont[] = u"ＭＳ 明朝";
 constexpr qreal kPrinterPoints = 12;
 // Long enough for a loaded server on the network, short enough for a person to wait out.
 constexpr std::chrono::seconds kServerPatience(3);
-
-// The window's default pointer comes back however the procedure ends.
-class DefaultPointerAtEnd
-{
-public:
-    explicit DefaultPointerAtEnd(QWidget *window) : m_window(window) {}
-    ~DefaultPointerAtEnd() { setMousePointer(m_window, MousePointer::Default); }
-    DefaultPointerAtEnd(const DefaultPointerAtEnd &) = delete;
-    DefaultPointerAtEnd &operator=(const DefaultPointerAtEnd &) = delete;
-
-private:
-    QWidget *m_window;
-};
 
 } // namespace
 
@@ -61,33 +49,61 @@ LinePrinter &CommonDialog::linePrinter()
     return *m_qtLinePrinter;
 }
 
-void CommonDialog::printLines(const std::function<std::optional<QStringList>()> &lines, int indent)
+PrintOutcome CommonDialog::printLines(const Lines &lines, int indent)
 {
-    const DefaultPointerAtEnd pointer(m_window);
+    if (!serverAnswers() || !showPrinterDialog(m_window, printer()))
+        return abortPrinting();
+    return send(lines, indent);
+}
+
+PrintOutcome CommonDialog::printLinesOn(const QString &printerName, const Lines &lines, int indent)
+{
     if (!serverAnswers())
         return abortPrinting();
-    if (!showPrinterDialog(m_window, printer()))
-        return abortPrinting();
+    const QString name = printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : printerName;
+    if (name.isEmpty())
+        return abortPrinting(QStringLiteral("プリンタがありません"));
+    if (!QPrinterInfo::availablePrinterNames().contains(name))
+        return abortPrinting(QStringLiteral("プリンタ %1 がありません").arg(name));
+    printer().setPrinterName(name);
+    return send(lines, indent);
+}
+
+PrintOutcome CommonDialog::printLinesToPdf(const QString &file, const Lines &lines, int indent)
+{
+    // Making the printer would still ask the print server for its queues, and wait on one that
+    // hangs: this thread is told there is none.
+    forgetPrintServer();
+    printer().setOutputFormat(QPrinter::PdfFormat);
+    printer().setOutputFileName(file);
+    return send(lines, indent);
+}
+
+PrintOutcome CommonDialog::previewLines(const Lines &lines, int indent)
+{
+    if (const auto ended = preview(lines, indent))
+        return *ended;
+    setMousePointer(m_window, MousePointer::Default);
+    return printLines(lines, indent);
+}
+
+PrintOutcome CommonDialog::send(const Lines &lines, int indent)
+{
     setMousePointer(m_window, MousePointer::Hourglass);
+    m_refusal.clear();
     if (!typeset(lines, indent, true))
-        return abortPrinting();
+        return abortPrinting(m_refusal);
+    return {};
 }
 
-void CommonDialog::previewLines(const std::function<std::optional<QStringList>()> &lines, int indent)
+std::optional<PrintOutcome> CommonDialog::preview(const Lines &lines, int indent)
 {
-    if (preview(lines, indent))
-        printLines(lines, indent);
-}
-
-bool CommonDialog::preview(const std::function<std::optional<QStringList>()> &lines, int indent)
-{
-    const DefaultPointerAtEnd pointer(m_window);
     if (!serverAnswers())
-        return abortPrinting(), false;
+        return abortPrinting();
     setMousePointer(m_window, MousePointer::Hourglass);
     const std::optional<QStringList> text = lines();
     if (!text)
-        return abortPrinting(), false;
+        return abortPrinting();
 
     QPrintPreviewDialog dialog(&printer(), m_window);
     dialog.setWindowTitle(QStringLiteral("印刷プレビュー - ") + m_window->windowTitle());
@@ -108,8 +124,10 @@ bool CommonDialog::preview(const std::function<std::optional<QStringList>()> &li
     }
     const bool print = showPrintPreview(dialog);
     if (!drawn)
-        return abortPrinting(), false;
-    return print;
+        return abortPrinting();
+    if (!print)
+        return PrintOutcome{PrintOutcome::Ended::Cancelled, {}};
+    return std::nullopt;
 }
 
 bool CommonDialog::serverAnswers()
@@ -123,7 +141,7 @@ bool CommonDialog::serverAnswers()
     return answers.value_or(false);
 }
 
-bool CommonDialog::typeset(const std::function<std::optional<QStringList>()> &lines, int indent, bool send)
+bool CommonDialog::typeset(const Lines &lines, int indent, bool send)
 {
     LinePrinter &out = linePrinter();
     if (!out.setFontName(QString::fromUtf16(kPrinterFont)) || !out.setFontSize(kPrinterPoints))
@@ -175,12 +193,24 @@ bool CommonDialog::sendDocument(LinePrinter &out)
     return sent->ended && m_refusal.isEmpty();
 }
 
-void CommonDialog::abortPrinting()
+PrintOutcome CommonDialog::abortPrinting(const QString &reason)
 {
     // No printer is made only to be told to drop nothing.
     if (LinePrinter *out = m_linePrinter ? m_linePrinter : m_qtLinePrinter.get())
         out->discardDocument();
-    messageBox(m_window, QStringLiteral("印刷処理を中断します"));
+    return {PrintOutcome::Ended::Aborted, reason};
+}
+
+QString printAbortedText()
+{
+    return QStringLiteral("印刷処理を中断します");
+}
+
+void tellPrintOutcome(QWidget *window, const PrintOutcome &outcome)
+{
+    if (outcome.ended == PrintOutcome::Ended::Aborted)
+        messageBox(window, printAbortedText());
+    setMousePointer(window, MousePointer::Default);
 }
 
 } // namespace platform

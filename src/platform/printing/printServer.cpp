@@ -37,6 +37,8 @@ QString printServerRefusal()
     return {};
 }
 
+void forgetPrintServer() {}
+
 #else
 
 namespace {
@@ -141,6 +143,14 @@ QString printServerRefusal()
     if (!lastError || !lastErrorText || lastError() < 0x0100)
         return {};
     return QString::fromUtf8(lastErrorText());
+}
+
+void forgetPrintServer()
+{
+    // libcups keeps its server per thread; a socket that cannot exist is refused at once.
+    QLibrary cups(QStringLiteral("cups"), 2);
+    if (const auto setServer = reinterpret_cast<void (*)(const char *)>(cups.resolve("cupsSetServer")))
+        setServer("/nonexistent/vrel-fileprint");
 }
 
 #endif

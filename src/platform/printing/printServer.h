@@ -23,4 +23,8 @@ QString printServerName();
 // was sent, on the thread that sent it.
 QString printServerRefusal();
 
+// From here on this thread knows no print server: libcups, asked for queues by a printer made on
+// it, finds none at once. For output that never goes through a server, a PDF file.
+void forgetPrintServer();
+
 } // namespace platform

@@ -68,7 +68,7 @@ QString refusalText(bool directory)
 
 #ifdef Q_OS_WIN
 
-bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason, DiskProgress *progress)
+bool replaceFile(const QString &path, const QByteArray &bytes, QString *reason, DiskProgress *progress)
 {
     // QSaveFile writes through a link into the file it points to, and the link stays: a link
     // here is one the person made on purpose, and a mode carries no rights to lose or gain.
@@ -159,7 +159,7 @@ QString refusal(const QByteArray &target, const struct stat &existing)
 
 } // namespace
 
-bool writeTextFile(const QString &path, const QByteArray &bytes, QString *reason, DiskProgress *progress)
+bool replaceFile(const QString &path, const QByteArray &bytes, QString *reason, DiskProgress *progress)
 {
     // A new file beside the old one, renamed over it only once every byte is on the disk: until
     // then an earlier file stays as it was. Written by hand rather than through QSaveFile, to
