@@ -51,14 +51,10 @@ void show(QWidget &window)
         qFatal("window not exposed");
 }
 
-namespace {
-
-qreal lineSpacing(QPrinter &printer)
+static qreal lineSpacing(QPrinter &printer)
 {
     return QFontMetricsF(platform::minchoFont(12), &printer).lineSpacing() * 72 / printer.resolution();
 }
-
-} // namespace
 
 QList<QStringList> printedPages([[maybe_unused]] QPrinter &printer)
 {

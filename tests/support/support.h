@@ -91,22 +91,24 @@ private:
 #define VREL_LINUX_ONLY(why)
 #include <sys/mount.h>
 
-// A small file system of the test's own (a 64 KiB tmpfs) on `dir`, gone again however the test
-// ends; mounting needs root, or a user namespace of the test's own (tests/support/withMounts.sh),
-// and `error` says why it failed.
+// A small file system of the test's own (a 64 KiB tmpfs) on `dir` where one is `wanted`, gone
+// again however the test ends; mounting needs root, or a user namespace of the test's own
+// (tests/support/withMounts.sh), and `error` says why it failed.
 struct Tmpfs
 {
-    explicit Tmpfs(const QString &d) : dir(QFile::encodeName(d))
+    explicit Tmpfs(const QString &d, bool wanted = true) : dir(QFile::encodeName(d))
     {
-        if (::mount("tmpfs", dir.constData(), "tmpfs", 0, "size=64k") != 0)
+        mounted = wanted && ::mount("tmpfs", dir.constData(), "tmpfs", 0, "size=64k") == 0;
+        if (wanted && !mounted)
             error = QString::fromLocal8Bit(std::strerror(errno));
     }
-    ~Tmpfs() { if (error.isEmpty()) ::umount2(dir.constData(), MNT_DETACH); }
+    ~Tmpfs() { if (mounted) ::umount2(dir.constData(), MNT_DETACH); }
     Tmpfs(const Tmpfs &) = delete;
     Tmpfs &operator=(const Tmpfs &) = delete;
     bool makeReadOnly() { return ::mount(nullptr, dir.constData(), nullptr, MS_REMOUNT | MS_RDONLY, "size=64k") == 0; }
     bool fill() { return std::system(("dd if=/dev/zero of=" + dir + "/filler bs=4k status=none 2>/dev/null").constData()) != 0; } // every free block
     QByteArray dir;
+    bool mounted = false;
     QString error;
 };
 // A check that cannot run here fails, saying why: a skip would pass unseen.
@@ -116,8 +118,9 @@ struct Tmpfs
 #else
 #define VREL_LINUX_ONLY(why) QSKIP("Linux only: " why)
 // Windows gives a test no file system of its own to fill, make read-only or hold 2^63-byte files.
-struct Tmpfs { explicit Tmpfs(const QString &) {} bool makeReadOnly() { return false; } bool fill() { return false; } };
-#define VREL_FAIL_WITHOUT(tmpfs) VREL_LINUX_ONLY("a tmpfs of the test's own")
+struct Tmpfs { explicit Tmpfs(const QString &, bool wanted = true) : wanted(wanted) {} bool makeReadOnly() { return false; } bool fill() { return false; }
+               bool wanted; };
+#define VREL_FAIL_WITHOUT(tmpfs) if ((tmpfs).wanted) VREL_LINUX_ONLY("a tmpfs of the test's own")
 #endif
 
 namespace fixtures {

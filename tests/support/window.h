@@ -14,7 +14,6 @@
 #include "platform/window/mousePointer.h"
 #include "support.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
