@@ -19,6 +19,7 @@ wine() { timeout "${limit:-60}" "$tools/wine" "$@"; }
 msi=("$1"/vrel-fileprint-*-x64.msi) linux=$2
 [ -f "${msi[0]}" ] && [ -x "$linux" ] || fail "no package in $1 (its target vrel_windows_setup makes it), or no Linux program $linux"
 zpath() { local p=${1//\//\\}; echo "Z:$p"; } # the name Wine gives a path of the Unix side
+openbox --sm-disable >/dev/null 2>&1 & # up while the package installs
 drive=$VREL_WINEPREFIX/drive_c exe='C:\Program Files\VREL\FilePrint\vrel-fileprint.exe'
 wine msiexec /i "$(zpath "${msi[0]}")" /qn || fail "msiexec /i returned $?"
 diff -r "$1/setup/stage/bin" "$drive/Program Files/VREL/FilePrint" || fail "not installed as the build laid it out"
@@ -42,10 +43,8 @@ explorer() { batch "${menu[$1]/"$1"/$(zpath "$2")}" explorer; } # the folder men
 expected() {
   "$linux" --export "$1" "${@:3}" "$2" >/dev/null || fail "the Linux program's $1 of $2"
   local file=$2/VREL_FILE_LIST.${1^^}
-  if [ "$1" = txt ]; then
-    { head -n 2 "$file" && printf 'Directory : %s\r\n' "$(zpath "$2")" | iconv -t CP932 && tail -n +4 "$file"; } >"$work/expected.$1"
-  else mv "$file" "$work/expected.$1"; fi
-  rm -f "$file"
+  [ "$1" = csv ] && mv "$file" "$work/expected.csv" && return
+  { head -n 2 "$file" && printf 'Directory : %s\r\n' "$(zpath "$2")" | iconv -t CP932 && tail -n +4 "$file"; } >"$work/expected.txt" && rm "$file"
 }
 same() { local e=${1##*.} && e=$work/expected.${e,,}
   cmp "$e" "$1" || fail "$2: $(diff <(iconv -f CP932 "$e") <(iconv -f CP932 "$1"))"; }
@@ -57,8 +56,6 @@ printf '%1234s' '' >b.doc && printf 'hello\r\n' >表.txt && touch a.txt 'c d.e.t
 touch -d '1997-10-21 09:05:03' ./* && touch -d '2001-02-03 04:05:06' b.doc
 expected txt "$files" && expected csv "$files"
 
-openbox --sm-disable >/dev/null 2>&1 &
-sleep 1
 limit=240 explorer %1 "$files" 2>/dev/null & pid=$!
 main=$(window "^VREL's File Print\$") && sleep 1 || fail "no main window"
 # 8800 x 7000 twips outside as Windows counts the frame: 587 x 467 at 96 dots an inch, centred. The

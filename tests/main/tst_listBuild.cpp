@@ -49,9 +49,10 @@ private slots:
         // Names Windows cannot have, read through their own bytes, shown with U+FFFD and "?"; an
         // extension may be a dot alone, which Windows drops.
         QTest::newRow("names that are no valid text, a trailing dot")
-            << QList<Made>{{"x\xFF.txt", 5}, {"y\nz.txt", 6}, {"abc.", 0}}
-            << QStringList{u"abc   .     0 01-02-03 04:05:06"_s, u"x\uFFFD    .txt  5 01-02-03 04:05:06"_s, u"y?z   .txt  6 01-02-03 04:05:06"_s}
-            << QStringList{u"0"_s, u"5"_s, u"11"_s} << false;
+            << QList<Made>{{"x\xFF.txt", 5}, {"y\nz.txt", 6}, {"abc.", 0}, {"w\x7F.txt", 1}}
+            << QStringList{u"abc   .     0 01-02-03 04:05:06"_s, u"w?    .txt  1 01-02-03 04:05:06"_s,
+                           u"x\uFFFD    .txt  5 01-02-03 04:05:06"_s, u"y?z   .txt  6 01-02-03 04:05:06"_s}
+            << QStringList{u"0"_s, u"1"_s, u"6"_s, u"12"_s} << false;
 #endif
         // Times before the common era, and in the year 0 (Tokyo kept its local mean time then,
         // 9:18:59 ahead of Greenwich): two digits of year, never a sign.

@@ -14,7 +14,9 @@ class TestReadme : public QObject
     frmReadme *open()
     {
         m->w.mnuReadme_Click();
-        fixtures::show(*m_opener->window());
+        // Shown by the command itself, not by the test.
+        if (!QTest::qWaitForWindowExposed(m_opener->window()))
+            qFatal("the read-me command showed no window");
         return m_opener->window();
     }
     void writeData(const QByteArray &bytes)
