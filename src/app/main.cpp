@@ -10,7 +10,7 @@
 #include "platform/process/translation.h"
 #include "readme/readmeOpener.h"
 #ifdef Q_OS_WIN
-#include "windows/console.h"
+#include <windows.h>
 #endif
 
 #include <QApplication>
@@ -45,6 +45,33 @@ void startSomewhereNamed(Request &request)
     if (QDir::isRelativePath(request.folder))
         request.folder.clear();
 }
+
+#ifdef Q_OS_WIN
+// A program of the window subsystem starts with no standard streams when started from a console
+// without redirection: Windows hands a console only to programs of the console subsystem. So
+// that --help, --version, a script's export and the error lines reach the console a person or a
+// script started it from, the streams that have nowhere to go are joined to that console; a
+// stream already redirected to a file or a pipe is kept as it is. Started from Explorer or the
+// Start menu there is no such console, and nothing changes.
+bool goesSomewhere(DWORD stream)
+{
+    HANDLE handle = GetStdHandle(stream);
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_UNKNOWN;
+}
+
+void reachStartingConsole()
+{
+    const bool output = goesSomewhere(STD_OUTPUT_HANDLE);
+    const bool errors = goesSomewhere(STD_ERROR_HANDLE);
+    if ((output && errors) || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    // The C runtime's streams were set up at start, when there was no console to set them on.
+    if (!output)
+        std::freopen("CONOUT$", "w", stdout);
+    if (!errors)
+        std::freopen("CONOUT$", "w", stderr);
+}
+#endif
 
 } // namespace
 
