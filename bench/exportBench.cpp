@@ -5,14 +5,14 @@
 // Prints, per format, "FORMAT median-ms bytes", and leaves WORKDIR/iconv-FORMAT.txt: UTF-8
 // text of the same byte size, for the plain tool it is measured against.
 
-#include "main/frmVREL_FP.h"
-#include "output/exportFileList.h"
-#include "output/listFile.h"
-#include "output/printFileList.h"
-#include "platform/controls/listBox.h"
-#include "platform/text/cp932.h"
-#include "platform/controls/dirListBox.h"
-#include "platform/window/messageBox.h"
+#include "widgets/main/frmVREL_FP.h"
+#include "core/list/listFile.h"
+#include "core/text/cp932.h"
+#include "widgets/output/exportFileList.h"
+#include "widgets/output/printFileList.h"
+#include "widgets/platform/controls/dirListBox.h"
+#include "widgets/platform/controls/listBox.h"
+#include "widgets/platform/window/messageBox.h"
 
 #include <QApplication>
 #include <QDir>

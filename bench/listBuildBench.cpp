@@ -4,10 +4,10 @@
 // once, as a person's program would have it, against a bare Qt window's.
 #include "benchSupport.h"
 
-#include "main/frmVREL_FP.h"
-#include "platform/controls/dirListBox.h"
-#include "platform/controls/listBox.h"
-#include "platform/controls/patternBox.h"
+#include "widgets/main/frmVREL_FP.h"
+#include "widgets/platform/controls/dirListBox.h"
+#include "widgets/platform/controls/listBox.h"
+#include "widgets/platform/controls/patternBox.h"
 
 #include <QApplication>
 #include <QDir>

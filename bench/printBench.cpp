@@ -3,14 +3,14 @@
 // Usage: vrel-bench-print WORKDIR [RUNS]; writes print.pdf, minimal.pdf and lines.txt there
 // and reports key=value lines on standard output.
 
-#include "main/frmVREL_FP.h"
-#include "platform/printing/commonDialog.h"
-#include "output/printFileList.h"
-#include "platform/controls/dirListBox.h"
-#include "platform/window/fonts.h"
-#include "platform/printing/linePrinter.h"
-#include "platform/window/messageBox.h"
-#include "platform/printing/printerDialog.h"
+#include "widgets/main/frmVREL_FP.h"
+#include "widgets/output/printFileList.h"
+#include "widgets/platform/controls/dirListBox.h"
+#include "widgets/platform/printing/commonDialog.h"
+#include "widgets/platform/printing/linePrinter.h"
+#include "widgets/platform/printing/printerDialog.h"
+#include "widgets/platform/window/fonts.h"
+#include "widgets/platform/window/messageBox.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,7 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
-#include "platform/controls/listBox.h"
+#include "widgets/platform/controls/listBox.h"
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>

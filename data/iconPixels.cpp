@@ -3,7 +3,7 @@
 // plugin installed, and the style looks for its folder icons in the desktop's icon theme first.
 // Usage: vrel-icon-pixels OUT SOURCE, where SOURCE is an image file, or "folder-open" or "folder"
 // for the Fusion style's own folder icons as it shows them where no icon theme has any.
-#include "platform/window/iconPixels.h"
+#include "widgets/platform/window/iconPixels.h"
 
 #include <QApplication>
 #include <QFile>

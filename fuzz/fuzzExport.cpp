@@ -1,6 +1,6 @@
 #include "fuzzCheck.h"
-#include "output/listFile.h"
-#include "platform/text/cp932.h"
+#include "core/list/listFile.h"
+#include "core/text/cp932.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -21,14 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     platform::ListedFiles files;
     for (int i = in.ConsumeIntegralInRange(0, 40); i > 0 && in.remaining_bytes() > 0; --i)
         files.append(text(), QByteArray::number(i));
-    const auto built = listing::buildFileList(QStringLiteral("/d"), files, [&](const platform::OpenDirectory &, const QByteArray &) {
+    const auto built = listBuild::buildFileList(QStringLiteral("/d"), files, [&](const platform::OpenDirectory &, const QByteArray &) {
         const platform::FileFacts facts{in.ConsumeIntegralInRange<qint64>(0, std::numeric_limits<qint64>::max() / 64),
                                         {in.ConsumeIntegralInRange(-300000, 300000), in.ConsumeIntegralInRange(1, 12),
                                          in.ConsumeIntegralInRange(1, 31), in.ConsumeIntegralInRange(0, 23),
                                          in.ConsumeIntegralInRange(0, 59), in.ConsumeIntegralInRange(0, 59)}};
         return in.ConsumeIntegralInRange(0, 15) ? std::optional(facts) : std::nullopt;
     });
-    const auto *list = std::get_if<listing::FileTable>(&built);
+    const auto *list = std::get_if<listBuild::FileTable>(&built);
     if (!list)
         return 0;
     qint64 sum = 0;
@@ -36,15 +36,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const QString time = list->modified(i);
         const QString line = list->line(i);
         const QString fileName = list->fileName(i);
-        const listing::NameParts parts = listing::splitFileName(fileName);
+        const listBuild::NameParts parts = listBuild::splitFileName(fileName);
         FUZZ_CHECK(time.size() == 17 && line.endsWith(u' ' + time) && time.count(u'-') == 2 && time.count(u':') == 2);
         FUZZ_CHECK(list->runningTotal(i).toLongLong() >= sum && line.startsWith(parts.name));
         FUZZ_CHECK(fileName == files.name(i) && !parts.name.contains(u'.'));
         sum = list->runningTotal(i).toLongLong();
     }
     FUZZ_CHECK(list->totalBytes == sum);
-    const output::ShownList shown{text(), text(), std::make_shared<const listing::FileTable>(*list)};
-    const QStringList lines = output::listingLines(shown);
+    const output::ShownList shown{text(), text(), std::make_shared<const listBuild::FileTable>(*list)};
+    const QStringList lines = output::listTextLines(shown);
     FUZZ_CHECK(lines.last().startsWith(QStringLiteral("Total(") + QString::number(files.size()) + u')') && lines.last().size() >= shown.columnsWidth());
     FUZZ_CHECK(output::listFileBytes(output::ListFormat::Txt, shown) == platform::toCp932(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
     FUZZ_CHECK(output::listFileBytes(output::ListFormat::Csv, shown).count("\r\n") == files.size());

@@ -1,6 +1,6 @@
 #include "fuzzCheck.h"
-#include "platform/text/cp932.h"
-#include "readme/readmeReader.h"
+#include "core/text/cp932.h"
+#include "widgets/readme/readmeReader.h"
 
 #include <QBuffer>
 

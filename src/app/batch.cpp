@@ -1,11 +1,11 @@
 #include "batch.h"
 
-#include "script.h"
+#include "core/script/script.h"
 
-#include "output/printFileList.h"
-#include "platform/files/diskWork.h"
-#include "platform/printing/commonDialog.h"
-#include "platform/text/textFile.h"
+#include "core/files/diskWork.h"
+#include "core/text/textFile.h"
+#include "widgets/output/printFileList.h"
+#include "widgets/platform/printing/commonDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,7 +27,7 @@ std::optional<Refused> print(const Request &request, const output::ShownList &sh
 {
     QWidget window; // the procedure's pointer is set on it; never shown
     platform::CommonDialog dialog(&window, QStringLiteral("CommonDialog"));
-    const auto lines = [&shown]() -> std::optional<QStringList> { return output::listingLines(shown); };
+    const auto lines = [&shown]() -> std::optional<QStringList> { return output::listTextLines(shown); };
     const QTemporaryDir made;
     const QString pdf = made.filePath(QStringLiteral("list.pdf"));
     using Ended = platform::PrintOutcome::Ended;

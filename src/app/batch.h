@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commandLine.h"
+#include "core/script/commandLine.h"
 
 // The list's outputs made without a window, for a script: the list built as the window builds
 // it, then written, printed or made a PDF by the window's own code; on Linux a start that asks

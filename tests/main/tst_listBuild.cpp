@@ -1,8 +1,8 @@
-#include "main/listBuild.h"
+#include "core/list/listBuild.h"
 #include "support.h"
 
-using listing::FileTable;
-using Built = std::variant<FileTable, listing::UnreadableFile>;
+using listBuild::FileTable;
+using Built = std::variant<FileTable, listBuild::UnreadableFile>;
 
 // Every line of a build, or one value of every file, written out.
 static QStringList column(const FileTable &table, QString (FileTable::*value)(qsizetype) const = &FileTable::line)
@@ -19,10 +19,10 @@ Q_DECLARE_METATYPE(QList<Made>)
 class TestListBuild : public QObject
 {
     Q_OBJECT
-    static Built build(const QString &dir, const listing::FactsReader &reader = platform::readFileFacts)
+    static Built build(const QString &dir, const listBuild::FactsReader &reader = platform::readFileFacts)
     {
         // As the window and a script name it.
-        return listing::buildFileList(QDir::toNativeSeparators(dir), *platform::listFiles(dir, u"*.*"_s), reader);
+        return listBuild::buildFileList(QDir::toNativeSeparators(dir), *platform::listFiles(dir, u"*.*"_s), reader);
     }
 
 private slots:
@@ -75,8 +75,8 @@ private slots:
         for (const Made &f : files)
             fixtures::makeFile(dir.path(), f.name, f.size, f.modified);
         platform::DiskProgress progress;
-        const Built built = listing::buildFileList(dir.path(), *platform::listFiles(dir.path(), u"*.*"_s), platform::readFileFacts, &progress);
-        const auto *refused = std::get_if<listing::UnreadableFile>(&built);
+        const Built built = listBuild::buildFileList(dir.path(), *platform::listFiles(dir.path(), u"*.*"_s), platform::readFileFacts, &progress);
+        const auto *refused = std::get_if<listBuild::UnreadableFile>(&built);
         QCOMPARE(refused ? QStringList{u"refused "_s + refused->path} : column(std::get<FileTable>(built)),
                  lines.replaceInStrings(u"DIR/"_s, QDir::toNativeSeparators(dir.path() + u'/')));
         if (refused)
@@ -110,7 +110,7 @@ private slots:
                 QFile::remove(dir.filePath(u"b.txt"_s));
             return platform::readFileFacts(at, name);
         });
-        QCOMPARE(std::get<listing::UnreadableFile>(refused).path, QDir::toNativeSeparators(dir.filePath(u"b.txt"_s)));
+        QCOMPARE(std::get<listBuild::UnreadableFile>(refused).path, QDir::toNativeSeparators(dir.filePath(u"b.txt"_s)));
     }
 };
 

@@ -1,6 +1,6 @@
 #include "window.h"
-#include "platform/files/diskWait.h"
-#include "platform/text/textFile.h"
+#include "widgets/platform/window/diskWait.h"
+#include "core/text/textFile.h"
 
 #include <QSemaphore>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
-#include "output/exportFileList.h"
-#include "output/listing.h"
-#include "output/printFileList.h"
+#include "widgets/output/exportFileList.h"
+#include "core/list/listText.h"
+#include "widgets/output/printFileList.h"
 #include "window.h"
 
 #include <QAccessible>
@@ -89,7 +89,7 @@ private slots:
                  "\"\x8A\xBF\x8E\x9A\",\".txt\",\"1234667\",\"97-10-19\",\"07:00:00\"\r\n"
                  "\"?\",\".txt\",\"1234672\",\"97-10-21\",\"09:05:03\"\r\n"_ba);
         // "Total(100)" and "50,000" fill 16 cells exactly, and overrun 15: no gap either way.
-        QCOMPARE(output::listingTotalLine(100, 50000, 16) + output::listingTotalLine(100, 50000, 15), u"Total(100)50,000Total(100)50,000"_s);
+        QCOMPARE(output::totalLine(100, 50000, 16) + output::totalLine(100, 50000, 15), u"Total(100)50,000Total(100)50,000"_s);
         QCOMPARE(std::system(("rm -r '" + native + '\'').constData()), 0); // beyond QDir, which needs text
 #endif
     }

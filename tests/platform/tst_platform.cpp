@@ -1,7 +1,7 @@
-#include "platform/files/paths.h"
-#include "platform/printing/printServer.h"
-#include "platform/process/handOff.h"
-#include "platform/process/singleCopy.h"
+#include "core/files/paths.h"
+#include "widgets/platform/printing/printServer.h"
+#include "network/handOff.h"
+#include "core/process/singleCopy.h"
 #include "support.h"
 
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
-#include "platform/controls/clickableLabel.h"
-#include "readme/frmReadme.h"
-#include "readme/readmeOpener.h"
-#include "readme/readmeReader.h"
+#include "widgets/platform/controls/clickableLabel.h"
+#include "widgets/readme/frmReadme.h"
+#include "widgets/readme/readmeOpener.h"
+#include "widgets/readme/readmeReader.h"
 #include "window.h"
 
 class TestReadme : public QObject

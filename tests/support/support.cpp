@@ -1,6 +1,6 @@
 #include "support.h"
 
-#include "platform/window/fonts.h"
+#include "widgets/platform/window/fonts.h"
 
 #ifdef VREL_READS_PDF
 #include <poppler/qt6/poppler-qt6.h>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/files/diskWork.h"
-#include "platform/files/fileSystem.h"
-#include "platform/printing/linePrinter.h"
-#include "platform/printing/printerDialog.h"
-#include "platform/text/cp932.h"
-#include "platform/window/messageBox.h"
+#include "core/files/diskWork.h"
+#include "core/files/fileSystem.h"
+#include "widgets/platform/printing/linePrinter.h"
+#include "widgets/platform/printing/printerDialog.h"
+#include "core/text/cp932.h"
+#include "widgets/platform/window/messageBox.h"
 
 #include <QAction>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "startProgram.h"
 
-#include "app/script.h"
+#include "core/script/script.h"
 
 #include <QCoreApplication>
 
