@@ -2,6 +2,8 @@
 
 #include "nativeNames.h"
 
+#include <QTimer>
+
 #include <condition_variable>
 #include <deque>
 #include <map>
@@ -27,6 +29,17 @@ std::atomic<int> g_running {0};
 
 // How often a wait looks whether the work has moved.
 constexpr std::chrono::milliseconds kLook {20};
+
+// Starts `work` on a thread of its own that nobody waits for: a file system that does not
+// answer may hold it for good.
+void detachDiskWork(std::function<void()> work)
+{
+    ++g_running;
+    std::thread([work = std::move(work)] {
+        work();
+        --g_running;
+    }).detach();
+}
 
 // The work in line for each path that a thread serves; a path is here as long as its thread runs.
 std::mutex g_linesMutex;
@@ -123,13 +136,22 @@ bool DiskWork::wait(std::chrono::milliseconds limit)
     return true;
 }
 
-void detachDiskWork(std::function<void()> work)
+void whenDiskWorkEnds(QObject *context, std::shared_ptr<DiskWork> work, std::chrono::milliseconds limit,
+                      std::function<void(bool ended)> ended)
 {
-    ++g_running;
-    std::thread([work = std::move(work)] {
-        work();
-        --g_running;
-    }).detach();
+    // The thread cannot safely reach the loop, whose context may be gone by the time it ends.
+    auto *poll = new QTimer(context);
+    QObject::connect(poll, &QTimer::timeout, context, [poll, work = std::move(work), limit, ended = std::move(ended)] {
+        const bool finished = work->finished();
+        if (!finished && !work->stalled(limit))
+            return;
+        if (!finished)
+            work->abandon();
+        poll->stop();
+        poll->deleteLater();
+        ended(finished);
+    });
+    poll->start(kLook);
 }
 
 bool diskWorkLeftBehind()

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QObject;
+
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -85,9 +87,11 @@ auto waitForDisk(const QString &path, Work work, std::chrono::milliseconds limit
     });
 }
 
-// Starts `work` on a thread of its own that nobody waits for: a file system that does not
-// answer may hold it for good.
-void detachDiskWork(std::function<void()> work);
+// Calls `ended` from the event loop of `context`'s thread once `work` has ended (true), or once
+// it has gone `limit` without moving (false; it is then abandoned). Nothing waits meanwhile: the
+// loop goes on serving the window, and nothing is called once `context` is gone.
+void whenDiskWorkEnds(QObject *context, std::shared_ptr<DiskWork> work, std::chrono::milliseconds limit,
+                      std::function<void(bool ended)> ended);
 
 // Whether such a thread is still held: the program then ends without waiting for it.
 bool diskWorkLeftBehind();

@@ -1,16 +1,15 @@
 #include "driveListBox.h"
 
-#include "widgets/platform/window/diskWait.h"
+#include "core/files/diskWork.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStorageInfo>
-#include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <condition_variable>
-#include <mutex>
+#include <atomic>
+#include <vector>
 
 #ifndef Q_OS_WIN
 #include <sys/statvfs.h>
@@ -23,15 +22,6 @@ namespace {
 // How long the drive list waits for the file systems to say whether they hold files; one that
 // has not answered by then is listed by its mount point all the same.
 constexpr std::chrono::seconds kVolumeAnswer {2};
-constexpr std::chrono::milliseconds kPoll {50};
-
-// What the thread found, for the window to pick up.
-struct Found
-{
-    std::mutex mutex;
-    bool done = false;
-    QStringList drives;
-};
 
 #ifdef Q_OS_WIN
 
@@ -95,33 +85,24 @@ bool holdsFiles(const QByteArray &type)
 // the deadline: a file server that stopped answering holds its thread, never the others.
 QStringList scanDrives()
 {
-    struct Asked
-    {
-        std::mutex mutex;
-        std::condition_variable answered;
-        int waiting = 0;
-        QList<bool> fails; // per mount: statvfs said it cannot be used
-    };
     QList<Mount> candidates = mounts();
     candidates.removeIf([](const Mount &m) { return !holdsFiles(m.type); });
-    auto asked = std::make_shared<Asked>();
-    asked->waiting = int(candidates.size());
-    asked->fails.fill(false, candidates.size());
+    // Per mount: statvfs said it cannot be used. Shared with threads that may outlive the look.
+    const auto fails = std::make_shared<std::vector<std::atomic<bool>>>(candidates.size());
+    std::vector<std::unique_ptr<DiskWork>> asked;
     for (qsizetype i = 0; i < candidates.size(); ++i) {
-        detachDiskWork([asked, i, root = QFile::encodeName(candidates[i].root)] {
+        asked.push_back(std::make_unique<DiskWork>(candidates[i].root, [fails, i, root = QFile::encodeName(candidates[i].root)](DiskProgress &) {
             struct statvfs st {};
-            const bool fails = ::statvfs(root.constData(), &st) != 0;
-            const std::lock_guard lock(asked->mutex);
-            asked->fails[i] = fails;
-            --asked->waiting;
-            asked->answered.notify_all();
-        });
+            (*fails)[i] = ::statvfs(root.constData(), &st) != 0;
+        }));
     }
-    std::unique_lock lock(asked->mutex);
-    asked->answered.wait_for(lock, kVolumeAnswer, [&] { return asked->waiting == 0; });
+    const auto deadline = std::chrono::steady_clock::now() + kVolumeAnswer;
     QStringList drives;
     for (qsizetype i = 0; i < candidates.size(); ++i) {
-        if (!asked->fails[i])
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (!asked[i]->finished(std::max(left, std::chrono::milliseconds(0))))
+            asked[i]->abandon();
+        if (!(*fails)[i])
             drives.append(candidates[i].root);
     }
     return drives;
@@ -149,27 +130,20 @@ DriveListBox::DriveListBox(QWidget *parent) : QComboBox(parent)
     showDriveOf(QDir::currentPath());
     // The window shows the current drive without waiting for the others, which are looked for
     // on a thread: any of them may be a share that does not answer.
-    auto found = std::make_shared<Found>();
-    detachDiskWork([found] {
-        QStringList drives = scanDrives();
-        drives.removeDuplicates();
-        std::sort(drives.begin(), drives.end());
-        const std::lock_guard lock(found->mutex);
-        found->drives = std::move(drives);
-        found->done = true;
+    auto found = std::make_shared<QStringList>();
+    auto look = std::make_shared<DiskWork>(QString(), [found](DiskProgress &) {
+        *found = scanDrives();
+        found->removeDuplicates();
+        std::sort(found->begin(), found->end());
     });
-    auto *poll = new QTimer(this);
-    connect(poll, &QTimer::timeout, this, [this, poll, found] {
-        const std::lock_guard lock(found->mutex);
-        if (!found->done)
+    whenDiskWorkEnds(this, std::move(look), kDiskWaitLimit, [this, found](bool ended) {
+        if (!ended)
             return;
-        poll->deleteLater();
         const QString shown = currentText();
         clear();
-        addItems(found->drives);
+        addItems(*found);
         selectDrive(shown);
     });
-    poll->start(kPoll);
     connect(this, &QComboBox::activated, this, &DriveListBox::changed);
 }
 

@@ -1,13 +1,12 @@
 #include "diskWait.h"
 
-#include "widgets/platform/window/messageBox.h"
-#include "widgets/platform/window/operationWait.h"
+#include "messageBox.h"
+#include "operationWait.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 namespace platform {
@@ -16,7 +15,6 @@ namespace {
 
 // A wait this short is not worth a word: the window would only flicker.
 constexpr std::chrono::milliseconds kUnnoticed {100};
-constexpr std::chrono::milliseconds kPoll {20};
 
 // Keeps the person's clicks and keys from the controls while they wait. What else would start a
 // second operation (a menu command, a folder handed over) is held off by the one-operation count
@@ -61,33 +59,26 @@ private:
 bool runOffWindow(QWidget *window, const QString &path, std::function<void(DiskProgress &)> work,
                   std::chrono::milliseconds limit)
 {
-    DiskWork running(path, std::move(work));
-    if (running.finished(std::min(kUnnoticed, limit)))
+    const auto running = std::make_shared<DiskWork>(path, std::move(work));
+    if (running->finished(std::min(kUnnoticed, limit)))
         return true;
 
     const QPointer<QWidget> shown(window);
     bool stalled = false;
     {
         QEventLoop loop;
-        // The thread cannot safely reach this loop, which may be gone by the time it ends.
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (running.finished()) {
-                loop.quit();
-            } else if (running.stalled(limit)) {
-                stalled = true;
-                loop.quit();
-            }
+        whenDiskWorkEnds(&loop, running, limit, [&](bool ended) {
+            stalled = !ended;
+            loop.quit();
         });
-        poll.start(kPoll);
         const InputHold hold;
         QApplication::setOverrideCursor(Qt::WaitCursor);
         loop.exec();
         QApplication::restoreOverrideCursor();
     }
-    if (running.finished())
+    if (running->finished())
         return true;
-    running.abandon();
+    running->abandon();
     // A loop left early means the program is closing: nothing more to say.
     if (stalled && shown && shown->isVisible())
         messageBox(shown, noAnswerText(path), Buttons::Ok, Icon::Exclamation);
