@@ -131,7 +131,8 @@ DriveListBox::DriveListBox(QWidget *parent) : QComboBox(parent)
     // The window shows the current drive without waiting for the others, which are looked for
     // on a thread: any of them may be a share that does not answer.
     auto found = std::make_shared<QStringList>();
-    auto look = std::make_shared<DiskWork>(QString(), [found](DiskProgress &) {
+    // Its line is its own: no path reads "<drives>", so it waits behind no directory or server.
+    auto look = std::make_shared<DiskWork>(QStringLiteral("<drives>"), [found](DiskProgress &) {
         *found = scanDrives();
         found->removeDuplicates();
         std::sort(found->begin(), found->end());
