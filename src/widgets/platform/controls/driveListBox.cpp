@@ -131,8 +131,10 @@ DriveListBox::DriveListBox(QWidget *parent) : QComboBox(parent)
     // The window shows the current drive without waiting for the others, which are looked for
     // on a thread: any of them may be a share that does not answer.
     auto found = std::make_shared<QStringList>();
-    // Its line is its own: no path reads "<drives>", so it waits behind no directory or server.
-    auto look = std::make_shared<DiskWork>(QStringLiteral("<drives>"), [found](DiskProgress &) {
+    // Its line is this list's own, named as no path is: it waits behind no directory, server or
+    // other window's look.
+    const QString line = QStringLiteral("<drives of %1>").arg(quintptr(this), 0, 16);
+    auto look = std::make_shared<DiskWork>(line, [found](DiskProgress &) {
         *found = scanDrives();
         found->removeDuplicates();
         std::sort(found->begin(), found->end());
