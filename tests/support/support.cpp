@@ -88,16 +88,31 @@ QList<QStringList> seen(const QStringList &lines, int indent, QPrinter &printer)
     return pages;
 }
 
-void compareWithReference(const QImage &image, const QString &name)
+static QString ownLook(const QWidget &c)
 {
-    const QString reference = QStringLiteral(VREL_REFERENCES "/") + name + u".png"_s;
-    if (qEnvironmentVariableIsSet("VREL_UPDATE_REFERENCES"))
-        QVERIFY(image.save(reference));
-    const QImage actual = image.convertToFormat(QImage::Format_RGB32);
-    if (actual == QImage(reference).convertToFormat(QImage::Format_RGB32))
-        return;
-    actual.save(name + u".actual.png"_s);
-    QFAIL(qPrintable(u"%1 differs from %2; see %1.actual.png in %3"_s.arg(name, reference, QDir::currentPath())));
+    QString line;
+    for (const char *text : {"windowTitle", "text", "title", "currentText"})
+        if (const QString t = c.property(text).toString(); !t.isEmpty())
+            line += u" \""_s + t + u'"';
+    if (c.property("checked").toBool())
+        line += u" checked"_s;
+    if (c.autoFillBackground())
+        line += u" %1 on %2"_s.arg(c.palette().windowText().color().name(), c.palette().window().color().name());
+    if (const QFont f = c.font(); c.testAttribute(Qt::WA_SetFont))
+        line += u" %1 %2pt"_s.arg(f.family()).arg(f.pointSizeF()) + (f.bold() ? u" bold"_s : QString());
+    return line;
+}
+
+QStringList layoutOf(const QWidget &window)
+{
+    QStringList lines{u"window"_s + ownLook(window)};
+    for (const QWidget *c : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        const QRect g = c->geometry();
+        const QString kind = QString::fromLatin1(c->metaObject()->className()).section(u"::"_s, -1);
+        if (c->isVisible())
+            lines += u"%1 %2,%3 %4x%5"_s.arg(kind).arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()) + ownLook(*c);
+    }
+    return lines;
 }
 
 } // namespace fixtures

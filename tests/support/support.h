@@ -138,8 +138,9 @@ QList<QStringList> printedPages(QPrinter &printer);
 // What a person sees of `lines` printed after `indent` spaces on `printer`.
 QList<QStringList> seen(const QStringList &lines, int indent, QPrinter &printer);
 
-// Compares `image` with tests/references/<name>.png, or writes it there when VREL_UPDATE_REFERENCES
-// is set; on a difference, leaves <name>.actual.png in the working directory.
-void compareWithReference(const QImage &image, const QString &name);
+// `window` as laid out, fonts aside: a line of its own, then one per visible control in the order
+// it was made: its class, place and size in the window, its texts, whether it is checked, and
+// the colours and font it was given.
+QStringList layoutOf(const QWidget &window);
 
 } // namespace fixtures
