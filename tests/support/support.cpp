@@ -88,29 +88,16 @@ QList<QStringList> seen(const QStringList &lines, int indent, QPrinter &printer)
     return pages;
 }
 
-static QString ownLook(const QWidget &c)
+QStringList layoutOf(QWidget &window)
 {
-    QString line;
-    for (const char *text : {"windowTitle", "text", "title", "currentText"})
-        if (const QString t = c.property(text).toString(); !t.isEmpty())
-            line += u" \""_s + t + u'"';
-    if (c.property("checked").toBool())
-        line += u" checked"_s;
-    if (c.autoFillBackground())
-        line += u" %1 on %2"_s.arg(c.palette().windowText().color().name(), c.palette().window().color().name());
-    if (const QFont f = c.font(); c.testAttribute(Qt::WA_SetFont))
-        line += u" %1 %2pt"_s.arg(f.family()).arg(f.pointSizeF()) + (f.bold() ? u" bold"_s : QString());
-    return line;
-}
-
-QStringList layoutOf(const QWidget &window)
-{
-    QStringList lines{u"window"_s + ownLook(window)};
-    for (const QWidget *c : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        const QRect g = c->geometry();
-        const QString kind = QString::fromLatin1(c->metaObject()->className()).section(u"::"_s, -1);
-        if (c->isVisible())
-            lines += u"%1 %2,%3 %4x%5"_s.arg(kind).arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()) + ownLook(*c);
+    QStringList lines;
+    for (const QWidget *c : QWidgetList{&window} + window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        QString line = c == &window ? u"window"_s : u"%1 %2,%3 %4x%5"_s.arg(QString::fromLatin1(c->metaObject()->className()).section(u"::"_s, -1)).arg(c->x()).arg(c->y()).arg(c->width()).arg(c->height());
+        for (const char *text : {"windowTitle", "text", "title", "currentText"})
+            line += c->property(text).toString().isEmpty() ? QString() : u" \""_s + c->property(text).toString() + u'"';
+        line += c->autoFillBackground() ? u" %1 on %2"_s.arg(c->palette().windowText().color().name(), c->palette().window().color().name()) : QString();
+        line += c->testAttribute(Qt::WA_SetFont) ? u" %1 %2pt%3"_s.arg(c->font().family()).arg(c->font().pointSizeF()).arg(c->font().bold() ? u" bold"_s : QString()) : QString();
+        lines += c->isVisible() ? QStringList(line) : QStringList();
     }
     return lines;
 }

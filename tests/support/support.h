@@ -11,7 +11,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
@@ -138,9 +137,9 @@ QList<QStringList> printedPages(QPrinter &printer);
 // What a person sees of `lines` printed after `indent` spaces on `printer`.
 QList<QStringList> seen(const QStringList &lines, int indent, QPrinter &printer);
 
-// `window` as laid out, fonts aside: a line of its own, then one per visible control in the order
-// it was made: its class, place and size in the window, its texts, whether it is checked, and
-// the colours and font it was given.
-QStringList layoutOf(const QWidget &window);
+// `window` as laid out, with nothing of how its fonts draw: a line of its own, then one per
+// visible control in the order it was made: its class, its place and size in the window, its
+// texts, and the colours and font it was given.
+QStringList layoutOf(QWidget &window);
 
 } // namespace fixtures
