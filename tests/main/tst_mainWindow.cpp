@@ -37,8 +37,8 @@ private slots:
         // Each menu entry under its menu, with the access keys and the shortcut it shows.
         QStringList shown;
         for (const QAction *menu : m->w.menuBar()->actions())
-            for (const QAction *entry : menu->menu()->actions())
-                shown += menu->text() + u' ' + entry->text() + u' ' + entry->shortcut().toString();
+            std::ranges::transform(menu->menu()->actions(), std::back_inserter(shown),
+                                   [menu](const QAction *entry) { return menu->text() + u' ' + entry->text() + u' ' + entry->shortcut().toString(); });
         QCOMPARE(shown, (QStringList{u"ファイル(&F) 印刷(&P) Ctrl+P"_s, u"ファイル(&F) 印刷プレビュー(&V) Ctrl+Shift+P"_s, u"ファイル(&F) 終了(&X) Ctrl+X"_s,
                                      u"ヘルプ(&H) バージョン(&V) Ctrl+V"_s, u"ヘルプ(&H) お読み下さい(&R) Ctrl+R"_s}));
     }
@@ -239,8 +239,8 @@ private slots:
             QTimer::singleShot(0, this, [&seen, key] {
                 auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
                 seen << box->text() << QString::fromLatin1(QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon()));
-                for (const QAbstractButton *button : box->buttons())
-                    seen += button->text() + (button == box->defaultButton() ? u" default"_s : QString());
+                std::ranges::transform(box->buttons(), std::back_inserter(seen),
+                                       [box](const QAbstractButton *b) { return b->text() + (b == box->defaultButton() ? u" default"_s : QString()); });
                 QTest::keyClick(box, key);
             });
         };

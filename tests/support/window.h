@@ -69,6 +69,6 @@ struct Window
 
     Scripted person;
     frmVREL_FP w;
-    QTemporaryDir pdf; // and the hand-off socket
+    QTemporaryDir pdf; // and the hand-off socket and the read-me data file
     std::optional<platform::HandOffServer> handOff;
 };
