@@ -24,8 +24,10 @@ private slots:
     void laidOut()
     {
         m->w.Drive1->clear(); // this machine's mounts
-        // The banner widens to hold its text, its left edge staying; the options keep the height
-        // their text needs, centred on their 12-pixel rows.
+        // Places and sizes in pixels of the client area at 96 dots an inch, 15 twips each, as the
+        // window is laid out in twips; no pixel of how a font draws is compared. The banner widens
+        // to hold its text, its left edge staying; the options keep the height their text needs,
+        // centred on their 12-pixel rows.
         const QSize banner = m->w.Label2->sizeHint().expandedTo({353, 16});
         const auto option = [h = std::max(12, m->w.Option1->sizeHint().height())](int row) { return u"QRadioButton 8,%1 65x%2 "_s.arg(row + 5 - (h - 1) / 2).arg(h); };
         QCOMPARE(fixtures::layoutOf(*m->w.centralWidget()),
@@ -232,7 +234,7 @@ private slots:
     {
         // The program's own boxes, in Japanese, each as it opens: its text, where a lone CR breaks
         // the line, so that the version has two empty lines under it; its icon; its buttons, the
-        // default marked. Their title is looked for end to end.
+        // ones Enter and Escape press marked. Their title is looked for end to end.
         setMessageBoxService(nullptr);
         QStringList seen;
         const auto answer = [&](Qt::Key key) {
@@ -240,7 +242,7 @@ private slots:
                 auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
                 seen << box->text() << QString::fromLatin1(QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon()));
                 std::ranges::transform(box->buttons(), std::back_inserter(seen),
-                                       [box](const QAbstractButton *b) { return b->text() + (b == box->defaultButton() ? u" default"_s : QString()); });
+                                       [box](const QAbstractButton *b) { return b->text() + (b == box->defaultButton() ? u" default"_s : QString()) + (b == box->escapeButton() ? u" escape"_s : QString()); });
                 QTest::keyClick(box, key);
             });
         };
@@ -250,9 +252,9 @@ private slots:
         QCOMPARE(messageBox(&m->w, u"ファイル\r\r拡張子"_s, Buttons::OkCancel, Icon::Question), Answer::Cancel);
         answer(Qt::Key_Return);
         QCOMPARE(messageBox(&m->w, u"ファイル\r\r拡張子"_s, Buttons::RetryCancel, Icon::Exclamation), Answer::Retry);
-        QCOMPARE(seen, (QStringList{u"Vrel's Listwright ver.1.00 (97/10/21)\n\n"_s, u"NoIcon"_s, u"OK default"_s,
-                                    u"ファイル\n\n拡張子"_s, u"Question"_s, u"OK default"_s, u"キャンセル"_s,
-                                    u"ファイル\n\n拡張子"_s, u"Warning"_s, u"再試行 default"_s, u"キャンセル"_s}));
+        QCOMPARE(seen, (QStringList{u"Vrel's Listwright ver.1.00 (97/10/21)\n\n"_s, u"NoIcon"_s, u"OK default escape"_s,
+                                    u"ファイル\n\n拡張子"_s, u"Question"_s, u"OK default"_s, u"キャンセル escape"_s,
+                                    u"ファイル\n\n拡張子"_s, u"Warning"_s, u"再試行 default"_s, u"キャンセル escape"_s}));
     }
 };
 

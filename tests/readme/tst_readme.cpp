@@ -66,6 +66,7 @@ private slots:
         QVERIFY(!r->isModal());
         QCOMPARE(r->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint), Qt::WindowFlags());
         QCOMPARE(r->minimumSize(), r->maximumSize()); // a border drag has nothing to give
+        // In pixels at 96 dots an inch, 15 twips each.
         QCOMPARE(fixtures::layoutOf(*r), (QStringList{u"window \"お読み下さい\" #000000 on #c0c0c0"_s, u"ListBox 56,8 465x355 ＭＳ 明朝 9.75pt"_s,
                                                     u"ClickableLabel 128,384 25x17 \"C1\" #ffff00 on #000080 ＭＳ ゴシック 12pt bold"_s, u"ClickableLabel 168,384 25x17 \"C2\" #000000 on #ffffff ＭＳ ゴシック 12pt bold"_s,
                                                     u"ClickableLabel 208,384 25x17 \"C3\" #ffffff on #000000 ＭＳ ゴシック 12pt bold"_s, u"ClickableLabel 248,384 25x17 \"C4\" #ffffff on #ff0000 ＭＳ ゴシック 12pt bold"_s,
