@@ -1,13 +1,11 @@
 #include "widgets/platform/controls/clickableLabel.h"
 #include "widgets/readme/frmReadme.h"
 #include "widgets/readme/readmeOpener.h"
-#include "widgets/readme/readmeReader.h"
 #include "window.h"
 
 class TestReadme : public QObject
 {
     Q_OBJECT
-    std::optional<QTemporaryDir> m_dir;
     std::optional<Window> m;
     readme::ReadmeOpener *m_opener = nullptr;
 
@@ -21,19 +19,20 @@ class TestReadme : public QObject
     }
     void writeData(const QByteArray &bytes)
     {
-        QFile f(m_dir->filePath(u"VREL02.vrl"_s));
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
+        QFile f(m->pdf.filePath(u"VREL02.vrl"_s));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(bytes), bytes.size());
     }
     static QByteArray dataFile(const QStringList &lines) { return platform::toCp932(lines.join(u"\r\n"_s) + u"\r\n"_s); }
-    static QString colours(const QWidget *list)
-    {
-        return list->palette().color(QPalette::Base).name() + u'/' + list->palette().color(QPalette::Text).name();
-    }
+    static QString colours(const QWidget *list) { return list->palette().base().color().name() + u'/' + list->palette().text().color().name(); }
 
 private slots:
-    void initTestCase() { QApplication::setFont(platform::gothicFont(9)); }
-    void init() { m_dir.emplace(), m.emplace(), m_opener = readme::attachReadme(m->w, m_dir->path()); }
-    void cleanup() { m.reset(), m_dir.reset(); }
+    void init()
+    {
+        m.emplace();
+        m_opener = readme::attachReadme(m->w, m->pdf.path());
+    }
+    void cleanup() { m.reset(); }
 
     void reader_data()
     {
@@ -49,17 +48,14 @@ private slots:
         QTest::newRow("code page 932, broken bytes")
             << "\x82\xa8\x93\xc7\x82\xdd\xb1\r\na\xff b\r\n\x82\r\n\x82 x"_ba
             << QStringList{u"お読みｱ"_s, u"a\uFFFD b"_s, u"\uFFFD"_s, u"\uFFFD x"_s};
-        QStringList many;
-        for (int i = 1; i <= 1001; ++i)
-            many.append(QString::number(i));
-        QTest::newRow("at most 1000 lines") << dataFile(many) << many.mid(0, 1000);
+        QTest::newRow("at most 1000 lines") << dataFile(QStringList(1001, u"x"_s)) << QStringList(1000, u"x"_s);
     }
     void reader()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, text);
         writeData(bytes);
-        QCOMPARE(readme::readReadmeFile(m_dir->path()), text);
+        QCOMPARE(readme::readReadmeFile(m->pdf.path()), text);
     }
 
     void window()
@@ -67,11 +63,15 @@ private slots:
         writeData(dataFile({u"お読み下さい"_s, QString(), u"VREL's File Print の使い方"_s, u"zeqa"_s, u"hidden"_s}));
         QPointer<frmReadme> r = open();
         QTRY_COMPARE(QApplication::focusWidget(), r->Command1);
-        QVERIFY(!r->isModal() && !(r->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(!r->isModal());
+        QCOMPARE(r->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint), Qt::WindowFlags());
         QCOMPARE(r->minimumSize(), r->maximumSize()); // a border drag has nothing to give
-        const QImage drawn = r->grab().toImage(); // compared last, as only Linux compares it
+        // In pixels at 96 dots an inch, 15 twips each.
+        QCOMPARE(fixtures::layoutOf(*r), (QStringList{u"window \"お読み下さい\" #000000 on #c0c0c0"_s, u"ListBox 56,8 465x355 ＭＳ 明朝 9.75pt"_s,
+                                                    u"ClickableLabel 128,384 25x17 \"C1\" #ffff00 on #000080 ＭＳ ゴシック 12pt bold"_s, u"ClickableLabel 168,384 25x17 \"C2\" #000000 on #ffffff ＭＳ ゴシック 12pt bold"_s,
+                                                    u"ClickableLabel 208,384 25x17 \"C3\" #ffffff on #000000 ＭＳ ゴシック 12pt bold"_s, u"ClickableLabel 248,384 25x17 \"C4\" #ffffff on #ff0000 ＭＳ ゴシック 12pt bold"_s,
+                                                    u"QPushButton 320,384 81x25 \"印刷\""_s, u"QPushButton 424,384 89x25 \"閉じる\""_s}));
         const QString defaults = colours(r->lstReadme);
-
         // Each swatch recolours the list, the last click winning; a press that leaves the
         // swatch before its release is no click.
         QStringList seen;
@@ -79,16 +79,16 @@ private slots:
             QTest::mouseClick(swatch, Qt::LeftButton);
             seen.append(colours(r->lstReadme));
         }
+        QCOMPARE(seen, (QStringList{u"#000080/#ffff00"_s, u"#ffffff/#000000"_s, u"#ff0000/#ffffff"_s, u"#000000/#ffffff"_s}));
         QTest::mousePress(r->lblC2, Qt::LeftButton);
         QTest::mouseRelease(r->lblC2, Qt::LeftButton, {}, QPoint(-5, -5));
-        QCOMPARE(seen << colours(r->lstReadme), (QStringList{u"#000080/#ffff00"_s, u"#ffffff/#000000"_s, u"#ff0000/#ffffff"_s,
-                                                           u"#000000/#ffffff"_s, u"#000000/#ffffff"_s}));
+        QCOMPARE(colours(r->lstReadme), seen.last());
         // Asked for while open: only brought to the front, as it was.
         writeData("new text\r\n"_ba);
         QApplication::setActiveWindow(&m->w);
         QCOMPARE(open(), r.data());
         QTRY_COMPARE(QApplication::activeWindow(), r.data());
-        QCOMPARE(r->lstReadme->lines().value(2) + colours(r->lstReadme), u"VREL's File Print の使い方#000000/#ffffff"_s);
+        QCOMPARE(r->lstReadme->count(), 3);
         // Enter closes it at once and ends the hourglass the read-me command put on the main
         // window (see printing); the next opening reads the file afresh, in the default colours,
         // and so does the close box.
@@ -96,12 +96,11 @@ private slots:
         QTRY_VERIFY(r.isNull());
         QCOMPARE(m->pointer(), QString());
         r = open();
-        QCOMPARE(r->lstReadme->lines() + QStringList(colours(r->lstReadme)), (QStringList{u"new text"_s, defaults}));
+        QCOMPARE(r->lstReadme->lines(), QStringList{u"new text"_s});
+        QCOMPARE(colours(r->lstReadme), defaults);
         r->close();
         QTRY_VERIFY(r.isNull());
         QCOMPARE(m->pointer(), QString());
-        VREL_LINUX_ONLY("the pictures are drawn with the Linux build's fonts and style");
-        fixtures::compareWithReference(drawn, u"readmeWindow"_s);
     }
 
     void printing()
@@ -113,13 +112,12 @@ private slots:
         // 15 spaces, with the hourglass on the read-me window from the dialog's close on; with
         // nothing before the marker, nothing reaches the printer and nothing is said; without the
         // file, the print ends on the abort path.
-        const QString warning = u"プリンターの機種によっては、プログラムがダウンすることが有ります。"_s;
-        const QStringList start{warning, u"printer dialog"_s, u"font ＭＳ 明朝 (hourglass)"_s, u"size 12 (hourglass)"_s};
+        const QStringList start{u"プリンターの機種によっては、プログラムがダウンすることが有ります。"_s, u"printer dialog"_s, u"font ＭＳ 明朝 (hourglass)"_s, u"size 12 (hourglass)"_s};
         writeData(dataFile({u"本文"_s, QString(), u" zeqa は本文"_s, u"zeqa"_s, u"付録"_s}));
         QTest::mouseClick(r->Command2, Qt::LeftButton);
         writeData(dataFile({u"zeqa"_s, u"本文"_s}));
         QTest::mouseClick(r->Command2, Qt::LeftButton);
-        QVERIFY(QFile::remove(m_dir->filePath(u"VREL02.vrl"_s)));
+        QVERIFY(QFile::remove(m->pdf.filePath(u"VREL02.vrl"_s)));
         QTest::mouseClick(r->Command2, Qt::LeftButton);
         const QString indent(15, u' ');
         const QStringList printed{indent + u"本文 (hourglass)"_s, indent + u" (hourglass)"_s, indent + u" zeqa は本文 (hourglass)"_s, u"end (hourglass)"_s};

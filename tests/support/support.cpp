@@ -88,16 +88,18 @@ QList<QStringList> seen(const QStringList &lines, int indent, QPrinter &printer)
     return pages;
 }
 
-void compareWithReference(const QImage &image, const QString &name)
+QStringList layoutOf(QWidget &window)
 {
-    const QString reference = QStringLiteral(VREL_REFERENCES "/") + name + u".png"_s;
-    if (qEnvironmentVariableIsSet("VREL_UPDATE_REFERENCES"))
-        QVERIFY(image.save(reference));
-    const QImage actual = image.convertToFormat(QImage::Format_RGB32);
-    if (actual == QImage(reference).convertToFormat(QImage::Format_RGB32))
-        return;
-    actual.save(name + u".actual.png"_s);
-    QFAIL(qPrintable(u"%1 differs from %2; see %1.actual.png in %3"_s.arg(name, reference, QDir::currentPath())));
+    QStringList lines;
+    for (const QWidget *c : QWidgetList{&window} + window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        QString line = c == &window ? u"window"_s : u"%1 %2,%3 %4x%5"_s.arg(QString::fromLatin1(c->metaObject()->className()).section(u"::"_s, -1)).arg(c->x()).arg(c->y()).arg(c->width()).arg(c->height());
+        for (const char *text : {"windowTitle", "text", "title", "currentText"})
+            line += c->property(text).toString().isEmpty() ? QString() : u" \""_s + c->property(text).toString() + u'"';
+        line += c->autoFillBackground() ? u" %1 on %2"_s.arg(c->palette().windowText().color().name(), c->palette().window().color().name()) : QString();
+        line += c->testAttribute(Qt::WA_SetFont) ? u" %1 %2pt%3"_s.arg(c->font().family()).arg(c->font().pointSizeF()).arg(c->font().bold() ? u" bold"_s : QString()) : QString();
+        lines += c->isVisible() ? QStringList(line) : QStringList();
+    }
+    return lines;
 }
 
 } // namespace fixtures

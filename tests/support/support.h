@@ -2,16 +2,15 @@
 
 #include "core/files/diskWork.h"
 #include "core/files/fileSystem.h"
+#include "core/text/cp932.h"
 #include "widgets/platform/printing/linePrinter.h"
 #include "widgets/platform/printing/printerDialog.h"
-#include "core/text/cp932.h"
 #include "widgets/platform/window/messageBox.h"
 
 #include <QAction>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
@@ -138,8 +137,9 @@ QList<QStringList> printedPages(QPrinter &printer);
 // What a person sees of `lines` printed after `indent` spaces on `printer`.
 QList<QStringList> seen(const QStringList &lines, int indent, QPrinter &printer);
 
-// Compares `image` with tests/references/<name>.png, or writes it there when VREL_UPDATE_REFERENCES
-// is set; on a difference, leaves <name>.actual.png in the working directory.
-void compareWithReference(const QImage &image, const QString &name);
+// `window` as laid out, with nothing of how its fonts draw: a line of its own, then one per
+// visible control in the order it was made: its class, its place and size in the window, its
+// texts, and the colours and font it was given.
+QStringList layoutOf(QWidget &window);
 
 } // namespace fixtures

@@ -1,22 +1,22 @@
 #pragma once
 
-#include "widgets/main/frmVREL_FP.h"
 #include "core/list/module1.h"
+#include "core/text/translation.h"
+#include "network/handOff.h"
+#include "support.h"
+#include "widgets/main/frmVREL_FP.h"
 #include "widgets/platform/controls/dirListBox.h"
 #include "widgets/platform/controls/driveListBox.h"
-#include "widgets/platform/controls/fileListBox.h"
 #include "widgets/platform/controls/listBox.h"
 #include "widgets/platform/controls/patternBox.h"
 #include "widgets/platform/printing/commonDialog.h"
-#include "network/handOff.h"
-#include "core/text/translation.h"
-#include "widgets/platform/window/fonts.h"
 #include "widgets/platform/window/mousePointer.h"
-#include "support.h"
 
 #include <QApplication>
-#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,17 +40,17 @@ struct Window
     // the person, who notes every step with the pointer of `window` it happened under.
     QPrinter &printToPdf(platform::CommonDialog &dialog, QWidget *window)
     {
-        dialog.printer().setOutputFormat(QPrinter::PdfFormat);
-        dialog.printer().setOutputFileName(pdf.filePath(u"printed.pdf"_s));
+        QPrinter &printer = dialog.printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf.filePath(u"printed.pdf"_s));
         person.inner = &dialog.linePrinter();
         dialog.setLinePrinter(&person);
         person.mark = [this, window] { return pointer(window); };
-        return dialog.printer();
+        return printer;
     }
-    QString pointer(QWidget *window = nullptr) const
+    QString pointer(const QWidget *window = nullptr) const
     {
-        const QWidget *shown = window ? window : &w;
-        return shown->testAttribute(Qt::WA_SetCursor) && shown->cursor().shape() == Qt::WaitCursor ? u" (hourglass)"_s : QString();
+        return (window ? window : &w)->cursor().shape() == Qt::WaitCursor ? u" (hourglass)"_s : QString();
     }
 
     // Later starts hand `folders` over in turn on the program's own socket, connected as the
@@ -59,16 +59,16 @@ struct Window
     {
         if (!handOff && handOff.emplace(pdf.filePath(u"handoff"_s)).listen())
             QObject::connect(&*handOff, &platform::HandOffServer::folderHandedOver, &w, &frmVREL_FP::takeHandedOverFolder);
-        std::future<bool> handing = std::async(std::launch::async, [folders, name = pdf.filePath(u"handoff"_s)] {
-            return std::all_of(folders.begin(), folders.end(), [&](const QString &f) { return platform::handFolderOver(f, u"*.*"_s, std::chrono::seconds(5), name); });
+        std::future<bool> handing = std::async(std::launch::async, [&] {
+            return std::ranges::all_of(folders, [&](const QString &f) { return platform::handFolderOver(f, u"*.*"_s, std::chrono::seconds(5), pdf.filePath(u"handoff"_s)); });
         });
-        const bool taken = QTest::qWaitFor([&] { return handing.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }) && handing.get();
+        const bool taken = QTest::qWaitFor([&] { return handing.wait_for(std::chrono::seconds()) == std::future_status::ready; }) && handing.get();
         QCoreApplication::processEvents(); // and the loop goes on with what the window made of them
         return taken;
     }
 
     Scripted person;
     frmVREL_FP w;
-    QTemporaryDir pdf; // and the hand-off socket
+    QTemporaryDir pdf; // and the hand-off socket and the read-me data file
     std::optional<platform::HandOffServer> handOff;
 };
