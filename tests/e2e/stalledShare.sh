@@ -23,8 +23,6 @@ said=$(timeout 30 "$program" --export txt "$s" 2>&1 >/dev/null) || status=$?
 [ $status = 10 ] || fail "a script on the stopped share ended with $status, not 10"
 [ "$said" = "10 秒待ちましたが応答がありません: $s" ] || fail "a script on the stopped share said: $said"
 
-openbox --sm-disable >/dev/null 2>&1 &
-sleep 1
 cd "$work/files"
 export XDG_RUNTIME_DIR=$work/run HOME=$work CUPS_SERVER=$s/cups.sock
 began=${EPOCHREALTIME/.}
