@@ -28,7 +28,7 @@ folder="$work/menus/資料 1"
 python3 "$here/fileManagers.py" "$work/root" "$folder" || fail "file managers' folder menus"
 # The manual page has its sections and no groff warning.
 manual=$(MANWIDTH=80 man --warnings -l man/man1/vrel-fileprint.1.gz 2>&1) || fail "manual page: $manual"
-[[ $manual != *warning* ]] || fail "manual page: $manual"
+[[ $manual != *warning* ]] || fail "manual page warns: $manual"
 [[ $manual == *SYNOPSIS*OPTIONS*--version*"EXIT STATUS"*"       10     "*FILES*EXAMPLES* ]] || fail "manual page's sections: $manual"
 
 source "$here/cups/start.sh" "$work/cups"
@@ -141,12 +141,12 @@ start "$p/vrel-fileprint"
 readme_printed
 ! jobs_in 20 1 || fail "an empty read-me reached the printer"
 kill $pid && wait $pid 2>/dev/null || true
+gone "$main" || fail "the portable copy's window stayed"
 
 # A lock that cannot be had (a directory in its place) keeps nobody out: the program says so on
 # standard error and opens its window all the same. Started in a directory the system cannot name
 # (25 levels of 200-byte names, past the path limit), it lists the home folder, where the
 # keyboard's export lands, and says that too.
-gone "$main" || fail "the portable copy's window stayed"
 home=$work/home err=$work/stderr
 mkdir -m 700 "$work/locked" && mkdir "$work/locked/vrel-fileprint.lock" "$home" && touch "$home/a.txt"
 (deep=$(printf %0200d 0) && for _ in $(seq 25); do mkdir $deep && cd $deep; done &&

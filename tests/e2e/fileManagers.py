@@ -23,9 +23,9 @@ kde = ini('kio/servicemenus/*.desktop')
 entry = kde['Desktop Entry']
 assert 'inode/directory' in entry['MimeType'].split(';'), 'KDE: not for folders'
 for action in filter(None, entry['Actions'].split(';')):
-    line = kde[f'Desktop Action {action}']
+    group = kde[f'Desktop Action {action}']
     # KIO quotes a folder as one word.
-    check('dolphin', shlex.split(line['Exec'].replace('%f', shlex.quote(folder))), line['Name[ja]'])
+    check('dolphin', shlex.split(group['Exec'].replace('%f', shlex.quote(folder))), group['Name[ja]'])
 
 nemo = ini('nemo/actions/*.nemo_action')['Nemo Action']
 assert nemo['Selection'] == 's', 'Nemo: not for one item'
