@@ -8,82 +8,74 @@
 
 #include <QFontMetricsF>
 #include <QPrinter>
-#include <QRegularExpression>
 
-#include <cmath>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
 
 namespace fixtures {
 
+// Opens `path` by its own bytes, which need be no text (by its text on Windows, where names are).
+static bool openFile(QFile &f, const QString &path, QIODevice::OpenMode mode)
+{
 #ifdef Q_OS_WIN
-// Names on Windows are text, which the bytes given are, in UTF-8.
-void makeFile(const QString &dir, const QByteArray &name, qint64 size, const QDateTime &modified)
-{
-    QFile f(dir + u'/' + QString::fromUtf8(name));
-    QVERIFY2(f.open(QIODevice::WriteOnly) && f.resize(size) && f.setFileTime(modified, QFileDevice::FileModificationTime), qPrintable(f.fileName()));
-}
+    f.setFileName(path);
+    return f.open(mode);
 #else
+    const int fd = ::open(nativePath(path).constData(), mode == QIODevice::ReadOnly ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    return fd >= 0 && f.open(fd, mode, QFileDevice::AutoCloseHandle);
+#endif
+}
+
 void makeFile(const QString &dir, const QByteArray &name, qint64 size, const QDateTime &modified)
 {
-    const QByteArray path = platform::nativePath(dir) + '/' + name;
-    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const timespec times[2] = {{modified.toSecsSinceEpoch(), 0}, {modified.toSecsSinceEpoch(), 0}};
-    QVERIFY2(fd >= 0 && ::ftruncate(fd, off_t(size)) == 0 && ::futimens(fd, times) == 0, path.constData());
-    ::close(fd);
+    QFile f;
+    QVERIFY2(openFile(f, dir + u'/' + pathFromNative(name), QIODevice::WriteOnly) && f.resize(size)
+                 && f.setFileTime(modified, QFileDevice::FileModificationTime),
+             name.constData());
 }
-#endif
 
 QByteArray contents(const QString &path)
 {
-    // The path's own bytes on Linux, its UTF-8 on Windows: a name that is no text opens all the same.
-    const QByteArray native = platform::nativePath(path);
-    std::ifstream in(std::filesystem::path(std::u8string(native.begin(), native.end())), std::ios::binary);
-    const std::string bytes(std::istreambuf_iterator<char>(in), {});
-    return in ? QByteArray(bytes.data(), qsizetype(bytes.size())) : QByteArray("(missing)");
+    QFile f;
+    return openFile(f, path, QIODevice::ReadOnly) ? f.readAll() : "(missing)";
 }
 
-void show(QWidget &window)
-{
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        qFatal("window not exposed");
-}
-
+// The height of a printed line, in points.
 static qreal lineSpacing(QPrinter &printer)
 {
-    return QFontMetricsF(platform::minchoFont(12), &printer).lineSpacing() * 72 / printer.resolution();
+    return QFontMetricsF(minchoFont(12), &printer).lineSpacing() * 72 / printer.resolution();
 }
 
-QList<QStringList> printedPages([[maybe_unused]] QPrinter &printer)
+Pages printedPages([[maybe_unused]] QPrinter &printer)
 {
-    QList<QStringList> pages;
+    Pages pages;
 #ifdef VREL_READS_PDF
-    const std::unique_ptr<Poppler::Document> document = Poppler::Document::load(printer.outputFileName());
-    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
+    const auto document = Poppler::Document::load(printer.outputFileName());
+    const auto area = printer.pageLayout().paintRect(QPageLayout::Point);
     for (int i = 0; document && i < document->numPages(); ++i) {
-        QStringList &lines = pages.emplace_back();
+        auto &lines = pages.emplace_back();
         for (const auto &word : document->page(i)->textList()) {
-            const QRectF box = word->boundingBox();
-            const auto row = qsizetype(std::floor((box.bottom() - area.top()) / lineSpacing(printer)));
+            const auto box = word->boundingBox();
+            const auto row = qsizetype((box.bottom() - area.top()) / lineSpacing(printer));
             lines.resize(std::max(lines.size(), row + 1));
             const int column = qRound((box.left() - area.left()) / 6);
-            lines[row] += QString(std::max(column - platform::displayCells(lines[row]), 0), u' ') + word->text();
+            lines[row] += QString(column - displayCells(lines[row]), u' ') + word->text(); // none where it reaches past
         }
     }
 #endif
     return pages;
 }
 
-QList<QStringList> seen(const QStringList &lines, int indent, QPrinter &printer)
+Pages seen(const QStringList &lines, int indent, QPrinter &printer)
 {
     const auto perPage = qsizetype(printer.pageLayout().paintRect(QPageLayout::Point).height() / lineSpacing(printer));
-    QList<QStringList> pages;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (i % perPage == 0)
+    Pages pages;
+    for (QString line : lines) {
+        if (pages.isEmpty() || pages.last().size() == perPage)
             pages.emplace_back();
-        pages.last().append(QString(QString(indent, u' ') + lines[i]).remove(QRegularExpression(u" +$"_s)));
+        line.prepend(QString(indent, u' '));
+        while (line.endsWith(u' '))
+            line.chop(1);
+        pages.last().append(line);
     }
     return pages;
 }
