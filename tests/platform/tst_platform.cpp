@@ -97,6 +97,12 @@ private slots:
             names.append(files->name(i));
         QCOMPARE(names, expected);
     }
+    void bytesThatAreNoText()
+    {
+        VREL_LINUX_ONLY("names that are bytes, not text");
+        // Back as they came, wherever in the path they stand.
+        QCOMPARE(nativePath(pathFromNative("\xFF" "a/\x80")), "\xFF" "a/\x80"_ba);
+    }
     void subfolders() { QCOMPARE(*listSubdirectories(m_dir.path()), QStringList{u"sub.txt"_s}); }
     void diskThatStallsOrFails_data()
     {
