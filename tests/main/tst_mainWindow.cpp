@@ -37,14 +37,14 @@ private slots:
                               u"QGroupBox 192,352 81x65 \"ファイル形式\""_s, u"QPushButton 280,368 89x25 \"ファイル出力\""_s, u"QPushButton 400,368 97x25 \"印　刷\""_s}));
         QCOMPARE(fixtures::layoutOf(*w->Frame1), (QStringList{u"window \"ファイル形式\""_s, u"QRadioButton 8,%1 65x%2 \"TXT\""_s.arg(21 - (h - 1) / 2).arg(h),
                                                             u"QRadioButton 8,%1 65x%2 \"CSV\""_s.arg(45 - (h - 1) / 2).arg(h)}));
-        // Each menu with its entries, their access keys and the shortcuts they show.
+        // Each menu with its entries and their access keys; their shortcuts are pressed end to end.
         QStringList shown;
         for (const QAction *menu : w->menuBar()->actions()) {
             shown << menu->text();
             for (const QAction *entry : menu->menu()->actions())
-                shown.last() += u' ' + entry->text() + u' ' + entry->shortcut().toString();
+                shown.last() += u' ' + entry->text();
         }
-        QCOMPARE(shown, (QStringList{u"ファイル(&F) 印刷(&P) Ctrl+P 印刷プレビュー(&V) Ctrl+Shift+P 終了(&X) Ctrl+X"_s, u"ヘルプ(&H) バージョン(&V) Ctrl+V お読み下さい(&R) Ctrl+R"_s}));
+        QCOMPARE(shown, (QStringList{u"ファイル(&F) 印刷(&P) 印刷プレビュー(&V) 終了(&X)"_s, u"ヘルプ(&H) バージョン(&V) お読み下さい(&R)"_s}));
     }
 
     void iconsAsDrawn()
@@ -56,9 +56,7 @@ private slots:
                 all << icon.pixmap(size, QIcon::Mode(i / 2), QIcon::State(i % 2)).toImage();
             return all;
         };
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(u"sub"_s));
-        w->Dir1->setPath(dir.path());
+        QVERIFY(w->Dir1->setPath(QDir::rootPath())); // a folder that has subdirectories
         const std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"fusion"_s));
         QCOMPARE(pixels(w->Dir1->item(0)->icon(), 16), pixels(fusion->standardIcon(QStyle::SP_DirOpenIcon), 16));
         QCOMPARE(pixels(w->Dir1->item(w->Dir1->count() - 1)->icon(), 16), pixels(fusion->standardIcon(QStyle::SP_DirIcon), 16));
@@ -71,31 +69,32 @@ private slots:
         fixtures::makeFile(dir.path(), "a.txt", 100);
         fixtures::makeFile(dir.path(), "b.doc", 200);
         m->list(dir.path());
+        PatternBox *box = w->Combo1;
         int reads = 0;
         w->setFactsReader([&](const OpenDirectory &at, const QByteArray &name) { ++reads; return readFileFacts(at, name); });
         // Typing builds nothing, nor does leaving the box, though "*.doc" is one of its items.
-        w->Combo1->setFocus();
-        w->Combo1->lineEdit()->selectAll();
-        QTest::keyClicks(w->Combo1, u"*.doc\t"_s);
+        box->setFocus();
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box, u"*.doc\t"_s);
         QCOMPARE(reads, 0);
         // Enter builds, once, whether the box or its editor takes it: each file read in each of
         // the two passes.
         const QStringList doc{u"b     .doc  200 97-10-21 09:05:03"_s};
-        w->Combo1->setFocus();
-        QTest::keyClick(w->Combo1, Qt::Key_Return);
-        QTest::keyClick(w->Combo1->lineEdit(), Qt::Key_Enter);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(box->lineEdit(), Qt::Key_Enter);
         QCOMPARE(w->List1->lines(), doc);
         QCOMPARE(reads, 4);
         // A pick from the list builds.
-        w->Combo1->setCurrentIndex(3);
-        emit w->Combo1->activated(3);
+        box->setCurrentIndex(3);
+        emit box->activated(3);
         QCOMPARE(w->List1->lines(), QStringList{u"a     .txt  100 97-10-21 09:05:03"_s});
         // Opened on the folder it shows already, under another pattern: built as Enter builds it.
         w->openFolder(dir.path(), u"*.doc"_s);
         QCOMPARE(w->List1->lines(), doc);
         // Closing the window with one of the box's items typed and not entered runs no build in it.
-        w->Combo1->lineEdit()->selectAll();
-        QTest::keyClicks(w->Combo1, u"*.doc"_s);
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box, u"*.doc"_s);
         reads = 0;
         m.reset();
         QCOMPARE(reads, 0);
@@ -114,7 +113,7 @@ private slots:
         QFETCH(QString, pattern);
         QFETCH(Answer, answer);
         QTemporaryDir dir;
-        fixtures::makeFile(dir.path(), "a.txt", 1);
+        fixtures::makeFile(dir.path(), "a.txt");
         m->list(dir.path());
         const bool gone = answer == Answer::Ok && dir.remove();
         w->List1->setFocus();
@@ -145,7 +144,7 @@ private slots:
         for (const QString &drive : {dir.filePath(u"no-medium"_s), dir.path()}) {
             w->Drive1->addItem(drive);
             w->Drive1->setCurrentIndex(w->Drive1->count() - 1);
-            emit w->Drive1->activated(w->Drive1->currentIndex());
+            emit w->Drive1->activated(w->Drive1->count() - 1);
             QCOMPARE(w->Drive1->currentText(), drive);
             QCOMPARE(w->Dir1->path(), drive == dir.path() ? drive : before);
         }

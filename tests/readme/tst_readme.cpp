@@ -14,7 +14,7 @@ class TestReadme : public QObject
         m->w.mnuReadme_Click();
         // Shown by the command itself, not by the test.
         if (!QTest::qWaitForWindowExposed(m_opener->window()))
-            qFatal("the read-me command showed no window");
+            qFatal("no read-me window");
         return m_opener->window();
     }
     void writeData(const QByteArray &bytes)
@@ -24,7 +24,7 @@ class TestReadme : public QObject
         QCOMPARE(f.write(bytes), bytes.size());
     }
     static QByteArray dataFile(const QStringList &lines) { return platform::toCp932(lines.join(u"\r\n"_s) + u"\r\n"_s); }
-    static QString colours(const QWidget *list) { return list->palette().base().color().name() + u'/' + list->palette().text().color().name(); }
+    static QString colours(const QWidget *list) { return list->palette().text().color().name() + u" on "_s + list->palette().base().color().name(); }
 
 private slots:
     void init()
@@ -60,26 +60,27 @@ private slots:
 
     void window()
     {
-        writeData(dataFile({u"お読み下さい"_s, QString(), u"VREL's File Print の使い方"_s, u"zeqa"_s, u"hidden"_s}));
+        writeData(dataFile({u"a"_s, QString(), u"b"_s, u"zeqa"_s, u"hidden"_s}));
         QPointer<frmReadme> r = open();
         QTRY_COMPARE(QApplication::focusWidget(), r->Command1);
         QVERIFY(!r->isModal());
         QCOMPARE(r->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint), Qt::WindowFlags());
         QCOMPARE(r->minimumSize(), r->maximumSize()); // a border drag has nothing to give
-        // In pixels at 96 dots an inch, 15 twips each.
-        QCOMPARE(fixtures::layoutOf(*r), (QStringList{u"window \"お読み下さい\" #000000 on #c0c0c0"_s, u"ListBox 56,8 465x355 ＭＳ 明朝 9.75pt"_s,
-                                                    u"ClickableLabel 128,384 25x17 \"C1\" #ffff00 on #000080 ＭＳ ゴシック 12pt bold"_s, u"ClickableLabel 168,384 25x17 \"C2\" #000000 on #ffffff ＭＳ ゴシック 12pt bold"_s,
-                                                    u"ClickableLabel 208,384 25x17 \"C3\" #ffffff on #000000 ＭＳ ゴシック 12pt bold"_s, u"ClickableLabel 248,384 25x17 \"C4\" #ffffff on #ff0000 ＭＳ ゴシック 12pt bold"_s,
-                                                    u"QPushButton 320,384 81x25 \"印刷\""_s, u"QPushButton 424,384 89x25 \"閉じる\""_s}));
+        // In pixels at 96 dots an inch, 15 twips each; the swatches' colours text on ground.
+        const QStringList swatches{u"#ffff00 on #000080"_s, u"#000000 on #ffffff"_s, u"#ffffff on #000000"_s, u"#ffffff on #ff0000"_s};
+        QStringList layout{u"window \"お読み下さい\" #000000 on #c0c0c0"_s, u"ListBox 56,8 465x355 ＭＳ 明朝 9.75pt"_s};
+        for (int i = 0; i < 4; ++i)
+            layout << u"ClickableLabel %1,384 25x17 \"C%2\" %3 ＭＳ ゴシック 12pt bold"_s.arg(128 + 40 * i).arg(i + 1).arg(swatches[i]);
+        QCOMPARE(fixtures::layoutOf(*r), layout + QStringList({u"QPushButton 320,384 81x25 \"印刷\""_s, u"QPushButton 424,384 89x25 \"閉じる\""_s}));
         const QString defaults = colours(r->lstReadme);
         // Each swatch recolours the list, the last click winning; a press that leaves the
         // swatch before its release is no click.
         QStringList seen;
-        for (platform::ClickableLabel *swatch : {r->lblC1, r->lblC2, r->lblC4, r->lblC3}) {
+        for (platform::ClickableLabel *swatch : {r->lblC1, r->lblC2, r->lblC3, r->lblC4}) {
             QTest::mouseClick(swatch, Qt::LeftButton);
             seen.append(colours(r->lstReadme));
         }
-        QCOMPARE(seen, (QStringList{u"#000080/#ffff00"_s, u"#ffffff/#000000"_s, u"#ff0000/#ffffff"_s, u"#000000/#ffffff"_s}));
+        QCOMPARE(seen, swatches);
         QTest::mousePress(r->lblC2, Qt::LeftButton);
         QTest::mouseRelease(r->lblC2, Qt::LeftButton, {}, QPoint(-5, -5));
         QCOMPARE(colours(r->lstReadme), seen.last());
@@ -105,7 +106,7 @@ private slots:
 
     void printing()
     {
-        writeData("what the window shows\r\n"_ba);
+        writeData("shown\r\n"_ba);
         frmReadme *r = open();
         QPrinter &printer = m->printToPdf(*r->cdl_read, r);
         // What is printed is the file as it stands at the click, not the list, each line after
@@ -113,21 +114,23 @@ private slots:
         // nothing before the marker, nothing reaches the printer and nothing is said; without the
         // file, the print ends on the abort path.
         const QStringList start{u"プリンターの機種によっては、プログラムがダウンすることが有ります。"_s, u"printer dialog"_s, u"font ＭＳ 明朝 (hourglass)"_s, u"size 12 (hourglass)"_s};
-        writeData(dataFile({u"本文"_s, QString(), u" zeqa は本文"_s, u"zeqa"_s, u"付録"_s}));
-        QTest::mouseClick(r->Command2, Qt::LeftButton);
+        const QStringList text{u"本文"_s, QString(), u" zeqa は本文"_s};
+        writeData(dataFile(text + QStringList{u"zeqa"_s, u"付録"_s}));
+        r->Command2->click();
         writeData(dataFile({u"zeqa"_s, u"本文"_s}));
-        QTest::mouseClick(r->Command2, Qt::LeftButton);
+        r->Command2->click();
         QVERIFY(QFile::remove(m->pdf.filePath(u"VREL02.vrl"_s)));
-        QTest::mouseClick(r->Command2, Qt::LeftButton);
-        const QString indent(15, u' ');
-        const QStringList printed{indent + u"本文 (hourglass)"_s, indent + u" (hourglass)"_s, indent + u" zeqa は本文 (hourglass)"_s, u"end (hourglass)"_s};
-        QCOMPARE(m->person.trace, (start + printed + start + QStringList{u"discard (hourglass)"_s} + start
-                                   + QStringList{u"discard (hourglass)"_s, u"印刷処理を中断します (hourglass)"_s}));
+        r->Command2->click();
+        QStringList printed = start;
+        for (const QString &line : text)
+            printed << QString(15, u' ') + line + u" (hourglass)"_s;
+        const QStringList discarded = start + QStringList{u"discard (hourglass)"_s};
+        QCOMPARE(m->person.trace, printed + QStringList{u"end (hourglass)"_s} + discarded + discarded + QStringList{u"印刷処理を中断します (hourglass)"_s});
         QCOMPARE(m->pointer(r), QString());
         // The read-me command's hourglass on the main window is not this command's to end.
         QCOMPARE(m->pointer(), u" (hourglass)"_s);
         VREL_LINUX_ONLY("printed pages read back through poppler, built for Linux only");
-        QCOMPARE(fixtures::printedPages(printer), fixtures::seen({u"本文"_s, QString(), u" zeqa は本文"_s}, 15, printer));
+        QCOMPARE(fixtures::printedPages(printer), fixtures::seen(text, 15, printer));
     }
 };
 
