@@ -8,6 +8,7 @@
 
 #include <thread>
 
+using namespace fixtures;
 using namespace platform;
 
 class TestMainWindow : public QObject
@@ -30,12 +31,12 @@ private slots:
         // centred on their 12-pixel rows.
         const QSize banner = w->Label2->sizeHint().expandedTo({353, 16});
         const int h = std::max(12, w->Option1->sizeHint().height());
-        QCOMPARE(fixtures::layoutOf(*w->centralWidget()),
+        QCOMPARE(layoutOf(*w->centralWidget()),
                  (QStringList{u"window #000000 on #c0c0c0"_s, u"QLabel 116,8 %1x%2 \"指定ディレクトリ・同一拡張子のファイルを表示・印刷します \" #000000 on #80ff80 ＭＳ ゴシック 12pt"_s.arg(banner.width()).arg(banner.height()),
                               u"QLabel 32,40 145x17 \"印刷ファイルタイプ\" #000000 on #c0ffc0"_s, u"PatternBox 32,56 145x20 \"*.*\""_s, u"DriveListBox 32,88 145x20"_s,
                               u"DirListBox 32,112 145x226"_s, u"FileListBox 32,360 145x18"_s, u"ListBox 192,40 369x304 ＭＳ ゴシック 9pt"_s,
                               u"QGroupBox 192,352 81x65 \"ファイル形式\""_s, u"QPushButton 280,368 89x25 \"ファイル出力\""_s, u"QPushButton 400,368 97x25 \"印　刷\""_s}));
-        QCOMPARE(fixtures::layoutOf(*w->Frame1), (QStringList{u"window \"ファイル形式\""_s, u"QRadioButton 8,%1 65x%2 \"TXT\""_s.arg(21 - (h - 1) / 2).arg(h),
+        QCOMPARE(layoutOf(*w->Frame1), (QStringList{u"window \"ファイル形式\""_s, u"QRadioButton 8,%1 65x%2 \"TXT\""_s.arg(21 - (h - 1) / 2).arg(h),
                                                             u"QRadioButton 8,%1 65x%2 \"CSV\""_s.arg(45 - (h - 1) / 2).arg(h)}));
         // Each menu with its entries and their access keys; their shortcuts are pressed end to end.
         QStringList shown;
@@ -66,8 +67,8 @@ private slots:
     void patternBoxWaitsForEnter()
     {
         QTemporaryDir dir;
-        fixtures::makeFile(dir.path(), "a.txt", 100);
-        fixtures::makeFile(dir.path(), "b.doc", 200);
+        makeFile(dir.path(), "a.txt", 100);
+        makeFile(dir.path(), "b.doc", 200);
         m->list(dir.path());
         PatternBox *box = w->Combo1;
         int reads = 0;
@@ -113,7 +114,7 @@ private slots:
         QFETCH(QString, pattern);
         QFETCH(Answer, answer);
         QTemporaryDir dir;
-        fixtures::makeFile(dir.path(), "a.txt");
+        makeFile(dir.path(), "a.txt");
         m->list(dir.path());
         const bool gone = answer == Answer::Ok && dir.remove();
         w->List1->setFocus();
@@ -137,7 +138,7 @@ private slots:
         QTemporaryDir dir;
         const QByteArray sub = QFile::encodeName(dir.path()) + "/漢\xEF\xBF\xBD\xFF";
         QCOMPARE(std::system(("mkdir -p '" + sub + "/gone'").constData()), 0); // beyond QDir, which needs text
-        fixtures::makeFile(pathFromNative(sub), "x.txt");
+        makeFile(pathFromNative(sub), "x.txt");
         // A drive that cannot be read is ignored without a word, though the list shows it; one
         // that can moves the directory list there, which builds the list.
         const QString before = w->Dir1->path();
@@ -203,7 +204,7 @@ private slots:
         QVERIFY(!droppedRan);
         QCOMPARE(wrote, 0);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"VREL_FILE_LIST.TXT"_s});
-        QCOMPARE(fixtures::contents(path), "earlier"_ba);
+        QCOMPARE(contents(path), "earlier"_ba);
     }
 
     void wheelNeedsTheFocus()
