@@ -68,7 +68,7 @@ private slots:
     {
         QTemporaryDir dir;
         makeFile(dir.path(), "a.txt");
-        makeFile(dir.path(), "b.doc", 1);
+        makeFile(dir.path(), "b.doc");
         m->list(dir.path());
         PatternBox *box = w->Combo1;
         int reads = 0;
@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(reads, 0);
         // Enter builds, once, whether the box or its editor takes it: each file read in each of
         // the two passes.
-        const QStringList doc{u"b     .doc  1 97-10-21 09:05:03"_s};
+        const QStringList doc{u"b     .doc  0 97-10-21 09:05:03"_s};
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Return);
         QTest::keyClick(box->lineEdit(), Qt::Key_Enter);

@@ -57,11 +57,12 @@ struct Window
     {
         if (!handOff && handOff.emplace(pdf.filePath(u"handoff"_s)).listen())
             QObject::connect(&*handOff, &platform::HandOffServer::folderHandedOver, &w, &frmVREL_FP::takeHandedOverFolder);
-        std::atomic<int> taken = -1; // while they are handed over
-        std::jthread handing([&] {
+        std::atomic taken = -1; // while they are handed over
+        std::thread handing([&] {
             taken = std::ranges::all_of(folders, [&](const QString &f) { return platform::handFolderOver(f, u"*.*"_s, std::chrono::seconds(5), pdf.filePath(u"handoff"_s)); });
         });
         const bool done = QTest::qWaitFor([&] { return taken >= 0; });
+        handing.join();
         QCoreApplication::processEvents(); // and the loop goes on with what the window made of them
         return done && taken == 1;
     }
