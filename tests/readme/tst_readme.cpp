@@ -14,17 +14,16 @@ class TestReadme : public QObject
         m->w.mnuReadme_Click();
         // Shown by the command itself, not by the test.
         if (!QTest::qWaitForWindowExposed(m_opener->window()))
-            qFatal("the read-me command showed no window");
+            qFatal("no read-me window");
         return m_opener->window();
     }
     void writeData(const QByteArray &bytes)
     {
         QFile f(m->pdf.filePath(u"VREL02.vrl"_s));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QCOMPARE(f.write(bytes), bytes.size());
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
     }
     static QByteArray dataFile(const QStringList &lines) { return platform::toCp932(lines.join(u"\r\n"_s) + u"\r\n"_s); }
-    static QString colours(const QWidget *list) { return list->palette().base().color().name() + u'/' + list->palette().text().color().name(); }
+    static QString colours(const QWidget *list) { return list->palette().text().color().name() + u" on "_s + list->palette().base().color().name(); }
 
 private slots:
     void init()
@@ -43,9 +42,9 @@ private slots:
         QTest::newRow("line ends and markers")
             << "a\r\nb\rc\r\r\nd\ne\r\n\r\n zeqa\r\nZeqa\r\nzeq\r\nzeqa: the rest\r\nafter"_ba
             << QStringList{u"a"_s, u"b"_s, u"c"_s, QString(), u"d\ne"_s, QString(), u" zeqa"_s, u"Zeqa"_s, u"zeq"_s};
-        QTest::newRow("no marker, last line without its end") << "one\r\n\r\ntwo"_ba << QStringList{u"one"_s, QString(), u"two"_s};
-        // A broken byte costs one character, never the line or the character after it.
-        QTest::newRow("code page 932, broken bytes")
+        // A broken byte costs one character, never the line or the character after it; the last
+        // line needs no end.
+        QTest::newRow("code page 932, broken bytes, no marker")
             << "\x82\xa8\x93\xc7\x82\xdd\xb1\r\na\xff b\r\n\x82\r\n\x82 x"_ba
             << QStringList{u"お読みｱ"_s, u"a\uFFFD b"_s, u"\uFFFD"_s, u"\uFFFD x"_s};
         QTest::newRow("at most 1000 lines") << dataFile(QStringList(1001, u"x"_s)) << QStringList(1000, u"x"_s);
@@ -60,43 +59,42 @@ private slots:
 
     void window()
     {
-        writeData(dataFile({u"お読み下さい"_s, QString(), u"VREL's File Print の使い方"_s, u"zeqa"_s, u"hidden"_s}));
+        writeData("a\r\n\r\nb\r\nzeqa\r\nhidden"_ba);
         QPointer<frmReadme> r = open();
-        QTRY_COMPARE(QApplication::focusWidget(), r->Command1);
         QVERIFY(!r->isModal());
         QCOMPARE(r->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint), Qt::WindowFlags());
         QCOMPARE(r->minimumSize(), r->maximumSize()); // a border drag has nothing to give
-        // In pixels at 96 dots an inch, 15 twips each.
-        QCOMPARE(fixtures::layoutOf(*r), (QStringList{u"window \"お読み下さい\" #000000 on #c0c0c0"_s, u"ListBox 56,8 465x355 ＭＳ 明朝 9.75pt"_s,
-                                                    u"ClickableLabel 128,384 25x17 \"C1\" #ffff00 on #000080 ＭＳ ゴシック 12pt bold"_s, u"ClickableLabel 168,384 25x17 \"C2\" #000000 on #ffffff ＭＳ ゴシック 12pt bold"_s,
-                                                    u"ClickableLabel 208,384 25x17 \"C3\" #ffffff on #000000 ＭＳ ゴシック 12pt bold"_s, u"ClickableLabel 248,384 25x17 \"C4\" #ffffff on #ff0000 ＭＳ ゴシック 12pt bold"_s,
-                                                    u"QPushButton 320,384 81x25 \"印刷\""_s, u"QPushButton 424,384 89x25 \"閉じる\""_s}));
+        // In pixels at 96 dots an inch, 15 twips each; the swatches' colours text on ground.
+        const QStringList swatches{u"#ffff00 on #000080"_s, u"#000000 on #ffffff"_s, u"#ffffff on #000000"_s, u"#ffffff on #ff0000"_s};
+        QStringList layout{u"window \"お読み下さい\" #000000 on #c0c0c0"_s, u"ListBox 56,8 465x355 ＭＳ 明朝 9.75pt"_s};
+        for (int i = 0; i < 4; ++i)
+            layout << u"ClickableLabel %1,384 25x17 \"C%2\" %3 ＭＳ ゴシック 12pt bold"_s.arg(128 + 40 * i).arg(i + 1).arg(swatches[i]);
+        QCOMPARE(fixtures::layoutOf(*r), layout + QStringList({u"QPushButton 320,384 81x25 \"印刷\""_s, u"QPushButton 424,384 89x25 \"閉じる\""_s}));
         const QString defaults = colours(r->lstReadme);
         // Each swatch recolours the list, the last click winning; a press that leaves the
         // swatch before its release is no click.
         QStringList seen;
-        for (platform::ClickableLabel *swatch : {r->lblC1, r->lblC2, r->lblC4, r->lblC3}) {
+        for (platform::ClickableLabel *swatch : {r->lblC1, r->lblC2, r->lblC3, r->lblC4}) {
             QTest::mouseClick(swatch, Qt::LeftButton);
             seen.append(colours(r->lstReadme));
         }
-        QCOMPARE(seen, (QStringList{u"#000080/#ffff00"_s, u"#ffffff/#000000"_s, u"#ff0000/#ffffff"_s, u"#000000/#ffffff"_s}));
+        QCOMPARE(seen, swatches);
         QTest::mousePress(r->lblC2, Qt::LeftButton);
         QTest::mouseRelease(r->lblC2, Qt::LeftButton, {}, QPoint(-5, -5));
         QCOMPARE(colours(r->lstReadme), seen.last());
         // Asked for while open: only brought to the front, as it was.
-        writeData("new text\r\n"_ba);
+        writeData("new\r\n"_ba);
         QApplication::setActiveWindow(&m->w);
         QCOMPARE(open(), r.data());
         QTRY_COMPARE(QApplication::activeWindow(), r.data());
         QCOMPARE(r->lstReadme->count(), 3);
-        // Enter closes it at once and ends the hourglass the read-me command put on the main
-        // window (see printing); the next opening reads the file afresh, in the default colours,
-        // and so does the close box.
+        // Enter closes it at once; the next opening reads the file afresh, in the default colours.
+        // Its close box ends the hourglass the read-me command put on the main window (see
+        // printing), as closing it any way does.
         QTest::keyClick(r->Command1, Qt::Key_Return);
         QTRY_VERIFY(r.isNull());
-        QCOMPARE(m->pointer(), QString());
         r = open();
-        QCOMPARE(r->lstReadme->lines(), QStringList{u"new text"_s});
+        QCOMPARE(r->lstReadme->lines(), QStringList{u"new"_s});
         QCOMPARE(colours(r->lstReadme), defaults);
         r->close();
         QTRY_VERIFY(r.isNull());
@@ -105,7 +103,7 @@ private slots:
 
     void printing()
     {
-        writeData("what the window shows\r\n"_ba);
+        writeData("shown\r\n"_ba);
         frmReadme *r = open();
         QPrinter &printer = m->printToPdf(*r->cdl_read, r);
         // What is printed is the file as it stands at the click, not the list, each line after
@@ -113,21 +111,23 @@ private slots:
         // nothing before the marker, nothing reaches the printer and nothing is said; without the
         // file, the print ends on the abort path.
         const QStringList start{u"プリンターの機種によっては、プログラムがダウンすることが有ります。"_s, u"printer dialog"_s, u"font ＭＳ 明朝 (hourglass)"_s, u"size 12 (hourglass)"_s};
-        writeData(dataFile({u"本文"_s, QString(), u" zeqa は本文"_s, u"zeqa"_s, u"付録"_s}));
-        QTest::mouseClick(r->Command2, Qt::LeftButton);
-        writeData(dataFile({u"zeqa"_s, u"本文"_s}));
-        QTest::mouseClick(r->Command2, Qt::LeftButton);
+        const QStringList text{u"本文"_s, QString(), u" zeqa は本文"_s};
+        writeData(dataFile(text) + "zeqa\r\nafter"_ba);
+        r->Command2->click();
+        writeData("zeqa\r\nafter"_ba);
+        r->Command2->click();
         QVERIFY(QFile::remove(m->pdf.filePath(u"VREL02.vrl"_s)));
-        QTest::mouseClick(r->Command2, Qt::LeftButton);
-        const QString indent(15, u' ');
-        const QStringList printed{indent + u"本文 (hourglass)"_s, indent + u" (hourglass)"_s, indent + u" zeqa は本文 (hourglass)"_s, u"end (hourglass)"_s};
-        QCOMPARE(m->person.trace, (start + printed + start + QStringList{u"discard (hourglass)"_s} + start
-                                   + QStringList{u"discard (hourglass)"_s, u"印刷処理を中断します (hourglass)"_s}));
+        r->Command2->click();
+        QStringList printed = start;
+        for (const QString &line : text)
+            printed << QString(15, u' ') + line + u" (hourglass)"_s;
+        const QStringList discarded = start + QStringList{u"discard (hourglass)"_s};
+        QCOMPARE(m->person.trace, printed + QStringList{u"end (hourglass)"_s} + discarded + discarded + QStringList{u"印刷処理を中断します (hourglass)"_s});
         QCOMPARE(m->pointer(r), QString());
         // The read-me command's hourglass on the main window is not this command's to end.
         QCOMPARE(m->pointer(), u" (hourglass)"_s);
         VREL_LINUX_ONLY("printed pages read back through poppler, built for Linux only");
-        QCOMPARE(fixtures::printedPages(printer), fixtures::seen({u"本文"_s, QString(), u" zeqa は本文"_s}, 15, printer));
+        QCOMPARE(fixtures::printedPages(printer), fixtures::seen(text, 15, printer));
     }
 };
 

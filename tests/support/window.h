@@ -12,7 +12,6 @@
 #include "widgets/platform/printing/commonDialog.h"
 #include "widgets/platform/window/mousePointer.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +21,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include <future>
+#include <thread>
 
 // The real main window, shown offscreen, with the scripted person in front of it.
 struct Window
@@ -34,14 +33,13 @@ struct Window
     {
         w.Combo1->setEditText(pattern);
         w.Dir1->setPath(dir);
-        w.Combo1_KeyPress(frmVREL_FP::kEnterKeyAscii);
+        emit w.Combo1->patternEntered();
     }
-    // `dialog` prints to a PDF file, as "Print to File (PDF)" in the printer dialog would, through
+    // `dialog` prints to a PDF file (the name's suffix says so), as "Print to File (PDF)" in the printer dialog would, through
     // the person, who notes every step with the pointer of `window` it happened under.
     QPrinter &printToPdf(platform::CommonDialog &dialog, QWidget *window)
     {
         QPrinter &printer = dialog.printer();
-        printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf.filePath(u"printed.pdf"_s));
         person.inner = &dialog.linePrinter();
         dialog.setLinePrinter(&person);
@@ -59,12 +57,14 @@ struct Window
     {
         if (!handOff && handOff.emplace(pdf.filePath(u"handoff"_s)).listen())
             QObject::connect(&*handOff, &platform::HandOffServer::folderHandedOver, &w, &frmVREL_FP::takeHandedOverFolder);
-        std::future<bool> handing = std::async(std::launch::async, [&] {
-            return std::ranges::all_of(folders, [&](const QString &f) { return platform::handFolderOver(f, u"*.*"_s, std::chrono::seconds(5), pdf.filePath(u"handoff"_s)); });
+        std::atomic taken = -1; // while they are handed over
+        std::thread handing([&] {
+            taken = std::ranges::all_of(folders, [&](const QString &f) { return platform::handFolderOver(f, u"*.*"_s, std::chrono::seconds(5), pdf.filePath(u"handoff"_s)); });
         });
-        const bool taken = QTest::qWaitFor([&] { return handing.wait_for(std::chrono::seconds()) == std::future_status::ready; }) && handing.get();
+        const bool done = QTest::qWaitFor([&] { return taken >= 0; });
+        handing.join();
         QCoreApplication::processEvents(); // and the loop goes on with what the window made of them
-        return taken;
+        return done && taken == 1;
     }
 
     Scripted person;
