@@ -11,19 +11,19 @@
 using namespace fixtures;
 using namespace platform;
 
-static const QString kAskTxt = u"ファイルリストをVREL_FILE_LIST.TXTという名前で保存します"_s;
-static const QString kAskCsv = u"ファイルリストをVREL_FILE_LIST.CSVという名前で保存します"_s;
-static const QString kSaved = u"ファイルリストを保存しました。"_s;
-static const QString kWait = u" (hourglass)"_s;
-static const QString kPreview = u"preview 印刷プレビュー - VREL's File Print"_s + kWait;
+static const auto kAskTxt = u"ファイルリストをVREL_FILE_LIST.TXTという名前で保存します"_s;
+static const auto kAskCsv = u"ファイルリストをVREL_FILE_LIST.CSVという名前で保存します"_s;
+static const auto kSaved = u"ファイルリストを保存しました。"_s;
+static const auto kWait = u" (hourglass)"_s;
+static const auto kPreview = u"preview 印刷プレビュー - VREL's File Print"_s + kWait;
 static const QString kRule(57, u'-');
 
 // The installed program run as a script runs it, with no display, asking the print server given:
 // its exit code, standard output and standard error.
 static QStringList script(const QStringList &arguments, const QString &printServer = {})
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s}) env.remove(name);
+    auto env = QProcessEnvironment::systemEnvironment();
+    for (auto &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s}) env.remove(name);
     static const QTemporaryDir runtime; // where Qt looks first, lest it warn
     env.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
     if (!printServer.isEmpty()) env.insert(u"CUPS_SERVER"_s, printServer);
@@ -39,7 +39,7 @@ static QStringList script(const QStringList &arguments, const QString &printServ
 static QStringList drawn(const QStringList &listing)
 {
     QStringList steps{u"font ＭＳ 明朝"_s + kWait, u"size 12"_s + kWait};
-    for (const QString &line : listing) steps.append(u"      "_s + line + kWait);
+    for (auto &line : listing) steps.append(u"      "_s + line + kWait);
     return steps << u"end"_s + kWait;
 }
 
@@ -54,7 +54,7 @@ class TestOutput : public QObject
     // 8 cells, extensions 4, sizes 7, the total's last digit under the sizes'.
     QStringList listEightyFiles()
     {
-        QStringList listing{u"VREL's file print "_s, kRule, u"Directory : "_s + QDir::toNativeSeparators(m->pdf.path()), u"File Type : *.*"_s, kRule};
+        QStringList listing{u"VREL's file print "_s, kRule, u"Directory : "_s + m->pdf.path(), u"File Type : *.*"_s, kRule};
         for (int i = 101; i <= 180; ++i) {
             makeFile(m->pdf.path(), "帳票" + QByteArray::number(i) + ".dat", 2048);
             listing.append(u"帳票%1.dat  2,048 97-10-21 09:05:03"_s.arg(i));
@@ -77,9 +77,9 @@ private slots:
 #ifdef Q_OS_LINUX
         // A directory whose name holds a byte that is no valid text and a control character:
         // listed and written into all the same, named with "?" for each.
-        const QByteArray native = QFile::encodeName(m->pdf.path()) + "/d\xFF\x01";
+        auto native = QFile::encodeName(m->pdf.path()) + "/d\xFF\x01";
         QCOMPARE(::mkdir(native.constData(), 0755), 0);
-        const QString dir = pathFromNative(native);
+        auto dir = pathFromNative(native);
         m->w.Command2->click();
         makeFile(dir, "a.txt", 100);
         makeFile(dir, "漢字.txt", 1234567, QDateTime(QDate(1997, 10, 19), QTime(7, 0, 0)));
@@ -98,15 +98,15 @@ private slots:
         m->w.Command2->click();
         // The directory's U+FFFD and the hangul have no code page 932 form; the CSV file has no
         // directory or pattern line to lose one.
-        const QString lost = u"ファイル名1件の一部の文字は「?」として保存されます（한.txt）"_s;
-        const QString askTxt = kAskTxt + u"\nディレクトリ名とファイルタイプと"_s + lost;
+        auto lost = u"ファイル名1件の一部の文字は「?」として保存されます（한.txt）"_s;
+        auto askTxt = kAskTxt + u"\nディレクトリ名とファイルタイプと"_s + lost;
         QCOMPARE(m->person.trace, (QStringList{u"対象ファイルがありません"_s, askTxt, askTxt, kSaved, kAskCsv + u'\n' + lost, kSaved}));
         QCOMPARE(m->person.boxes[0].icon, Icon::None);
         QCOMPARE(m->person.boxes[1].icon, Icon::Question);
         QCOMPARE(m->person.boxes[1].buttons, Buttons::OkCancel);
         // Columns 8 + 4 + 11: the total's last digit under the sizes'. A name with no code
         // page 932 form is "?"; a double quote in a CSV field is doubled.
-        const QByteArray rule = QByteArray(57, '-') + "\r\n";
+        auto rule = QByteArray(57, '-') + "\r\n";
         QCOMPARE(contents(dir + u"/VREL_FILE_LIST.TXT"_s), "VREL's file print \r\n" + rule + "Directory : " + native.chopped(2) + "??\r\nFile Type : *.t*??????\r\n"
                      + rule + "a       .txt        100 97-10-21 09:05:03\r\nsay \"hi\".txt          0 97-10-21 09:05:03\r\n\x8A\xBF\x8E\x9A    .txt  1,234,567 97-10-19 07:00:00\r\n"
                      + "?       .txt          5 97-10-21 09:05:03\r\n" + rule + "Total(4)      1,234,672\r\n");
@@ -139,20 +139,20 @@ private slots:
     void oneOperationAtATime()
     {
         QFETCH(QString, later);
-        const QByteArray tag = QTest::currentDataTag();
-        for (const QString &name : {u"a"_s, u"b"_s, u"c"_s}) {
+        QByteArray tag = QTest::currentDataTag();
+        for (auto &name : {u"a"_s, u"b"_s, u"c"_s}) {
             QVERIFY(QDir(m->pdf.path()).mkdir(name));
             makeFile(m->pdf.filePath(name), name.toLatin1() + ".txt", 1);
         }
         frmVREL_FP &w = m->w;
         m->printToPdf(*w.CommonDialog, &w);
         m->person.printFromPreview = true;
-        const auto shown = [&w] { return QFileInfo(w.Dir1->path()).fileName(); };
+        auto shown = [&w] { return QFileInfo(w.Dir1->path()).fileName(); };
         m->person.mark = [&] { return u" @"_s + shown(); };
         QSemaphore held;
-        const auto meanwhile = [&] {
+        auto meanwhile = [&] {
             if (tag.contains("handed")) QVERIFY(m->handOver({m->pdf.filePath(u"c"_s), m->pdf.filePath(u"b"_s)}));
-            if (tag.contains("keys")) QTest::keySequence(&w, QKeySequence(u"Ctrl+P, Ctrl+Shift+P"_s));
+            if (tag.contains("keys")) QTest::keySequence(&w, u"Ctrl+P, Ctrl+Shift+P"_s);
             // As a reader reaches the pattern: through the box, into the editor it focuses.
             if (tag.contains("pattern")) QAccessible::queryAccessibleInterface(w.Combo1)->focusChild()->editableTextInterface()->insertText(0, u"x"_s);
             held.release(10); // for every read from then on
@@ -160,7 +160,7 @@ private slots:
         if (tag.startsWith("read")) {
             // The first read is held until that is done, inside the wait.
             QTimer::singleShot(0, this, meanwhile);
-            w.setFactsReader([&held](const OpenDirectory &at, const QByteArray &name) { return held.tryAcquire(1, 5000) ? readFileFacts(at, name) : std::nullopt; });
+            w.setFactsReader([&held](auto &at, auto &name) { return held.tryAcquire(1, 5000) ? readFileFacts(at, name) : std::nullopt; });
             w.Dir1->setPath(m->pdf.filePath(u"a"_s));
         } else {
             m->list(m->pdf.filePath(u"a"_s));
@@ -170,21 +170,21 @@ private slots:
             else
                 (tag.startsWith("printer") ? w.mnuFprint : w.mnuFpreview)->trigger();
         }
-        for (const QString &folder : {u"a"_s, later}) { // at once, then when idle
+        for (auto &folder : {u"a"_s, later}) { // at once, then when idle
             QTRY_COMPARE(shown(), folder);
             // A pattern changed under the read leaves no list, as any build whose pattern went meanwhile.
             QCOMPARE(w.List1->lines(), tag.contains("pattern") ? QStringList() : QStringList{folder + u"     .txt  1 97-10-21 09:05:03"_s});
             QTEST(m->person.trace.value(m->person.trace.size() - 1), "step");
         }
         // The commands that waited answer again.
-        for (QAction *command : {w.mnuFprint, w.mnuFpreview, w.mnuReadme}) QVERIFY(command->isEnabled());
+        for (auto command : {w.mnuFprint, w.mnuFpreview, w.mnuReadme}) QVERIFY(command->isEnabled());
     }
 
     void exportTellsWhatIsLost_data()
     {
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("question");
-        const QString lost = u"の一部の文字は「?」として保存されます（a¥.txt、b‾.txt、c한.txt"_s;
+        auto lost = u"の一部の文字は「?」として保存されます（a¥.txt、b‾.txt、c한.txt"_s;
         QTest::newRow("nothing lost") << u"〜*"_s << kAskTxt;
         QTest::newRow("CSV, three names, all named") << u"a*;b*;c*"_s << kAskCsv + u"\nファイル名3件"_s + lost + u'）';
         QTest::newRow("CSV, four names, four formulas") << u"*"_s << kAskCsv + u"\nファイル名4件"_s + lost
@@ -194,7 +194,7 @@ private slots:
     {
         QFETCH(QString, pattern);
         // Beginning with = + - @, a name is a formula to a spreadsheet; only in the CSV does it say so.
-        for (const char *name : {"a¥.txt", "b‾.txt", "c한.txt", "dé.txt", "〜¢£¬−‖—.txt", "+1.txt", "-草案.doc",
+        for (auto name : {"a¥.txt", "b‾.txt", "c한.txt", "dé.txt", "〜¢£¬−‖—.txt", "+1.txt", "-草案.doc",
                                  "=HYPERLINK('x','請求書').pdf", "@a.txt", "a=b.txt"})
             makeFile(m->pdf.path(), name);
         m->list(m->pdf.path(), pattern);
@@ -206,60 +206,61 @@ private slots:
     void exportOverWhatIsThere_data()
     {
         QTest::addColumn<QString>("prepare"); // run in the listed directory over the earlier file F
-        QTest::addColumn<QString>("reason");  // why nothing was written; none where the list file was
-        QTest::addColumn<QString>("mode");    // of the list file written, under the umask 077
-        QTest::newRow("full") << QString() << u"ディスクの空き領域が足りません"_s << QString();
-        QTest::newRow("read-only, CSV") << QString() << u"書き込みのできないディスクです"_s << QString();
-        QTest::newRow("gone") << u"cd .. && rm -r d"_s << u"ディレクトリが見つかりません"_s << QString();
-        QTest::newRow("directory") << u"rm $F && mkdir $F"_s << u"同じ名前のディレクトリがあります"_s << QString();
-        QTest::newRow("link to a directory, CSV") << u"rm $F && ln -s .. $F"_s << u"同じ名前のディレクトリがあります"_s << QString();
-        QTest::newRow("FIFO") << u"rm $F && mkfifo $F"_s << u"同じ名前の通常のファイルでないものがあります"_s << QString();
+        // Why nothing was written, or where the list file was, its mode under the umask 077.
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("full") << QString() << u"ディスクの空き領域が足りません"_s;
+        QTest::newRow("read-only, CSV") << QString() << u"書き込みのできないディスクです"_s;
+        QTest::newRow("gone") << u"cd .. && rm -r d"_s << u"ディレクトリが見つかりません"_s;
+        QTest::newRow("directory") << u"rm $F && mkdir $F"_s << u"同じ名前のディレクトリがあります"_s;
+        QTest::newRow("link to a directory, CSV") << u"rm $F && ln -s .. $F"_s << u"同じ名前のディレクトリがあります"_s;
+        QTest::newRow("FIFO") << u"rm $F && mkfifo $F"_s << u"同じ名前の通常のファイルでないものがあります"_s;
         // Only a plain file's read and write bits carry over; a link gives a new file's mode.
-        QTest::newRow("0640 file") << u"chmod 640 $F"_s << QString() << u"100640"_s;
-        QTest::newRow("link to a 04755 file") << u"mv $F ../program && chmod 4755 ../program && ln -s ../program $F"_s << QString() << u"100600"_s;
+        QTest::newRow("0640 file") << u"chmod 640 $F"_s << u"100640"_s;
+        QTest::newRow("link to a 04755 file") << u"mv $F program && chmod 4755 program && ln -s program $F"_s << u"100600"_s;
     }
     void exportOverWhatIsThere()
     {
         QFETCH(QString, prepare);
-        QFETCH(QString, reason);
+        QFETCH(QString, outcome);
         VREL_LINUX_ONLY("a tmpfs, modes, links, FIFOs");
 #ifdef Q_OS_LINUX
-        // Each entry of `dir` whose name begins with `name`, as lstat sees it: its name, kind and
-        // mode bits, and size.
-        const auto entries = [](const QString &dir, const QString &name) {
+        QByteArray fault = QTest::currentDataTag();
+        bool written = outcome.startsWith(u"100"_s); // a plain file's mode
+        const struct Umask { mode_t kept = ::umask(077); ~Umask() { ::umask(kept); } } umask;
+        Tmpfs disk(m->pdf.path(), prepare.isEmpty());
+        VREL_FAIL_WITHOUT(disk);
+        auto dir = m->pdf.filePath(u"d"_s);
+        QVERIFY(QDir().mkpath(dir));
+        makeFile(dir, "a.txt");
+        // Each entry of the listed directory whose name begins with `name`, as lstat sees it: its
+        // name, kind and mode bits, and size.
+        auto entries = [&dir](const QString &name) {
             QString found;
-            for (const QString &entry : QDir(dir).entryList({name + u'*'}, QDir::AllEntries | QDir::System)) {
+            for (auto &entry : QDir(dir).entryList({name + u'*'}, QDir::AllEntries | QDir::System)) {
                 struct stat st {};
                 ::lstat(QFile::encodeName(dir + u'/' + entry).constData(), &st);
                 found += u"%1 %2 %3 "_s.arg(entry).arg(st.st_mode, 0, 8).arg(st.st_size);
             }
             return found;
         };
-        const QByteArray fault = QTest::currentDataTag();
-        const struct Umask { mode_t kept = ::umask(077); ~Umask() { ::umask(kept); } } umask;
-        Tmpfs disk(m->pdf.path(), prepare.isEmpty());
-        VREL_FAIL_WITHOUT(disk);
-        const QString dir = m->pdf.filePath(u"d"_s);
-        QVERIFY(QDir().mkpath(dir));
-        makeFile(dir, "a.txt");
-        const QString name = u"VREL_FILE_LIST."_s + (fault.endsWith("CSV") ? u"CSV"_s : u"TXT"_s);
+        auto name = u"VREL_FILE_LIST."_s + (fault.endsWith("CSV") ? u"CSV"_s : u"TXT"_s);
         m->w.Option2->setChecked(name.endsWith(u"CSV"_s));
         m->list(dir);
         m->w.Command2->click();
-        const qint64 earlier = QFileInfo(dir + u'/' + name).size();
+        auto earlier = QFileInfo(dir + u'/' + name).size();
         // Listed again, the list file with it: any of the longer list written over it would show.
         m->list(dir);
-        const QString shell = u"cd '"_s + dir + u"' && F="_s + name + u" && "_s + prepare;
-        QVERIFY(fault == "full" ? disk.fill() : fault.startsWith("read-only") ? disk.makeReadOnly() : std::system(shell.toUtf8().constData()) == 0);
-        const QString before = entries(dir, name);
+        auto shell = u"cd '"_s + dir + u"' && F="_s + name + u" && "_s + prepare;
+        QVERIFY(fault == "full" ? disk.fill() : fault.startsWith("read-only") ? disk.makeReadOnly() : std::system(qPrintable(shell)) == 0);
+        auto before = entries(name);
         m->w.Command2->click();
-        QCOMPARE(m->person.trace.last(), reason.isEmpty() ? kSaved : u"ファイルリストを保存できませんでした\n"_s + dir + u'/' + name + u'\n' + reason);
-        QCOMPARE(m->person.boxes.last().icon, reason.isEmpty() ? Icon::None : Icon::Exclamation);
-        if (reason.isEmpty())
-            QTEST(entries(dir, name).section(u' ', 1, 1), "mode");
+        QCOMPARE(m->person.trace.last(), written ? kSaved : u"ファイルリストを保存できませんでした\n"_s + dir + u'/' + name + u'\n' + outcome);
+        QCOMPARE(m->person.boxes.last().icon, written ? Icon::None : Icon::Exclamation);
+        if (written)
+            QCOMPARE(entries(name).section(u' ', 1, 1), outcome);
         else // nothing written, no temporary file left behind
-            QCOMPARE(entries(dir, name), before);
-        QCOMPARE(entries(m->pdf.path(), u"program"_s), prepare.contains(u"program"_s) ? u"program 104755 %1 "_s.arg(earlier) : QString());
+            QCOMPARE(entries(name), before);
+        QCOMPARE(entries(u"program"_s), fault.contains("04755") ? u"program 104755 %1 "_s.arg(earlier) : QString());
 #endif
     }
 
@@ -268,7 +269,7 @@ private slots:
         QTest::addColumn<QByteArrayList>("files");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<int>("exitCode");
-        const QByteArrayList mixed{"a.txt", "漢字.txt", "ｶﾀｶﾅ.doc", "README", "報告書.tar.gz", "全角ＡＢ.txt", "-草案.doc", "@メモ.txt"};
+        QByteArrayList mixed{"a.txt", "漢字.txt", "ｶﾀｶﾅ.doc", "README", "報告書.tar.gz", "全角ＡＢ.txt", "-草案.doc", "@メモ.txt"};
         QByteArrayList many;
         for (int i = 0; i < 9999; ++i) many.append("f" + QByteArray::number(i) + ".dat");
         QTest::newRow("Japanese names, two formulas, CSV") << mixed << u"*.txt;*.doc"_s << 0;
@@ -288,28 +289,28 @@ private slots:
         QFETCH(QByteArrayList, files);
         QFETCH(QString, pattern);
         QFETCH(int, exitCode);
-        const QString dir = m->pdf.filePath(u"一覧 dir"_s);
-        const bool csv = QByteArray(QTest::currentDataTag()).contains("CSV");
-        const QString file = dir + u"/VREL_FILE_LIST."_s + (csv ? u"CSV"_s : u"TXT"_s);
+        auto dir = m->pdf.filePath(u"一覧 dir"_s);
+        bool csv = QByteArray(QTest::currentDataTag()).contains("CSV");
+        auto file = dir + u"/VREL_FILE_LIST."_s + (csv ? u"CSV"_s : u"TXT"_s);
         if (exitCode != 2) QVERIFY(QDir().mkpath(dir)); // none to open
         const Tmpfs disk(dir, exitCode == 6); // where files claim 2^63 - 1 bytes each
         VREL_FAIL_WITHOUT(disk);
-        for (const QByteArray &name : files) makeFile(dir, name, exitCode == 6 ? std::numeric_limits<qint64>::max() : name.size() * 1000);
+        for (auto &name : files) makeFile(dir, name, exitCode == 6 ? INT64_MAX : name.size() * 1000);
         if (exitCode == 7) QVERIFY(QDir().mkdir(file)); // a directory the file cannot replace
-        const auto written = [&file] { return QFileInfo(file).isFile() ? contents(file) : "(none)"_ba; };
+        auto written = [&file] { return QFileInfo(file).isFile() ? contents(file) : "(none)"_ba; };
         m->w.Option2->setChecked(csv);
         m->w.openFolder(dir, pattern);
         m->w.Command2->click();
-        const QByteArray shown = written();
+        auto shown = written();
         QFile::remove(file);
-        const QStringList ran = script({u"--export"_s, csv ? u"csv"_s : u"txt"_s, u"--pattern"_s, pattern, dir});
+        auto ran = script({u"--export"_s, csv ? u"csv"_s : u"txt"_s, u"--pattern"_s, pattern, dir});
         QCOMPARE(written(), shown);
         // Saved, the script says what the question's second line says: the characters lost to
         // "?", in what the console's code page holds of them. Refused, what the first box that is
         // no question says.
-        const bool asked = m->person.trace.value(0).startsWith(u"ファイルリストをVREL"_s);
-        const QString said = exitCode ? m->person.trace.value(asked ? 1 : 0).replace(u'\n', u": "_s) : m->person.trace.value(0).section(u'\n', 1);
-        const QString err = QString::fromLocal8Bit((said.isEmpty() ? said : said + u'\n').toLocal8Bit());
+        bool asked = m->person.trace.value(0).startsWith(u"ファイルリストをVREL"_s);
+        auto said = exitCode ? m->person.trace.value(asked ? 1 : 0).replace(u'\n', u": "_s) : m->person.trace.value(0).section(u'\n', 1);
+        auto err = QString::fromLocal8Bit((said.isEmpty() ? said : said + u'\n').toLocal8Bit());
         QCOMPARE(ran, (QStringList{QString::number(exitCode), exitCode ? QString() : QDir::toNativeSeparators(file) + u'\n', err}));
     }
 
@@ -327,33 +328,33 @@ private slots:
         m->person.acceptDialog = false;
         m->w.Command1->click();
         m->person.acceptDialog = true;
-        for (QAction *command : {m->w.mnuFprint, m->w.mnuFpreview}) {
+        for (auto command : {m->w.mnuFprint, m->w.mnuFpreview}) {
             m->person.failAtLine = 2;
             command->trigger();
         }
-        const QString abort = u"印刷処理を中断します"_s + kWait;
-        const QString empty = u"印刷対象ファイルがありません"_s + kWait;
-        const QStringList failing = drawn({u"VREL's file print "_s, kRule}).first(4) << u"discard"_s + kWait << abort;
+        auto abort = u"印刷処理を中断します"_s + kWait;
+        auto empty = u"印刷対象ファイルがありません"_s + kWait;
+        auto failing = drawn({u"VREL's file print "_s, kRule}).first(4) << u"discard"_s + kWait << abort;
         QCOMPARE(m->person.trace, QStringList({empty, empty, u"printer dialog"_s + kWait, u"discard"_s + kWait, abort, u"printer dialog"_s}) + failing
-                              + QStringList{kPreview} + failing);
+                                      + QStringList{kPreview} + failing);
         QVERIFY(!QFile::exists(pdf.outputFileName()));
     }
 
     void previewDrawsAndPrintsThePages()
     {
         VREL_LINUX_ONLY("poppler reads the printed pages");
-        const QStringList listing = listEightyFiles();
+        auto listing = listEightyFiles();
         // The preview draws the printed pages with the hourglass up. Its print button prints
         // through the printer dialog on the page setup chosen there, which stays: the header
         // once, the lines running on over the next page.
-        m->person.looking = [&](QPrintPreviewWidget &preview) {
+        m->person.looking = [&](auto &preview) {
             preview.print();
             QCOMPARE(printedPages(*printer), seen(listing, 6, *printer));
             preview.setLandscapeOrientation();
         };
         m->person.printFromPreview = true;
         m->w.mnuFpreview->trigger();
-        const QStringList steps = drawn(listing);
+        auto steps = drawn(listing);
         QCOMPARE(m->person.trace, QStringList{kPreview} + steps + steps + steps + QStringList{u"printer dialog"_s} + steps);
         QCOMPARE(m->pointer(), QString());
         QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Landscape);
@@ -363,12 +364,12 @@ private slots:
     void printingFromAScript()
     {
         VREL_LINUX_ONLY("poppler reads the printed pages");
-        const QStringList listing = listEightyFiles();
+        auto listing = listEightyFiles();
         // The window's printed pages in a PDF file, made without asking a print server, which
         // here takes the connection and says nothing.
         QTcpServer silent;
         QVERIFY(silent.listen(QHostAddress::LocalHost));
-        const QStringList ran = script({u"--pdf"_s, printer->outputFileName(), m->pdf.path()}, u"127.0.0.1:%1"_s.arg(silent.serverPort()));
+        auto ran = script({u"--pdf"_s, printer->outputFileName(), m->pdf.path()}, u"127.0.0.1:%1"_s.arg(silent.serverPort()));
         QCOMPARE(ran, (QStringList{u"0"_s, printer->outputFileName() + u'\n', QString()}));
         QCOMPARE(printedPages(*printer), seen(listing, 6, *printer));
         // On no printer, the print is not tried; "--export" as a printer's name is no export.
