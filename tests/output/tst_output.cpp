@@ -29,8 +29,8 @@ static QStringList script(const QStringList &arguments, const QString &printServ
     if (!printServer.isEmpty()) env.insert(u"CUPS_SERVER"_s, printServer);
     QProcess p;
     p.setProcessEnvironment(env);
-    p.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VREL_PROGRAM)), arguments, QIODevice::ReadOnly | QIODevice::Text);
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {u"(crashed or hung)"_s};
+    p.start(QDir(qApp->applicationDirPath()).filePath(QStringLiteral(VREL_PROGRAM)), arguments, QIODevice::ReadOnly | QIODevice::Text);
+    if (!p.waitForFinished(60000) || p.exitStatus()) return {u"(crashed or hung)"_s};
     return {QString::number(p.exitCode()), QString::fromLocal8Bit(p.readAllStandardOutput()), QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
@@ -49,18 +49,20 @@ class TestOutput : public QObject
     std::optional<Window> m;
     QPrinter *printer = nullptr;
 
+    QString home() { return m->pdf.path(); } // the window's own folder
+
     // 80 files, more than a page holds, in the window's own folder, listed there; the window
     // prints into a PDF file beside them. Gives their listing as printed, less the indent: names
     // 8 cells, extensions 4, sizes 7, the total's last digit under the sizes'.
     QStringList listEightyFiles()
     {
-        QStringList listing{u"VREL's file print "_s, kRule, u"Directory : "_s + m->pdf.path(), u"File Type : *.*"_s, kRule};
+        QStringList listing{u"VREL's file print "_s, kRule, u"Directory : "_s + home(), u"File Type : *.*"_s, kRule};
         for (int i = 101; i <= 180; ++i) {
-            makeFile(m->pdf.path(), "帳票" + QByteArray::number(i) + ".dat", 2048);
+            makeFile(home(), "帳票" + QByteArray::number(i) + ".dat", 2048);
             listing.append(u"帳票%1.dat  2,048 97-10-21 09:05:03"_s.arg(i));
         }
         printer = &m->printToPdf(*m->w.CommonDialog, &m->w);
-        m->list(m->pdf.path());
+        m->list(home());
         return listing << kRule << u"Total(80)  163,840"_s;
     }
 
@@ -77,7 +79,7 @@ private slots:
 #ifdef Q_OS_LINUX
         // A directory whose name holds a byte that is no valid text and a control character:
         // listed and written into all the same, named with "?" for each.
-        auto native = QFile::encodeName(m->pdf.path()) + "/d\xFF\x01";
+        auto native = QFile::encodeName(home()) + "/d\xFF\x01";
         QCOMPARE(::mkdir(native.constData(), 0755), 0);
         auto dir = pathFromNative(native);
         m->w.Command2->click();
@@ -106,7 +108,7 @@ private slots:
         QCOMPARE(m->person.boxes[1].buttons, Buttons::OkCancel);
         // Columns 8 + 4 + 11: the total's last digit under the sizes'. A name with no code
         // page 932 form is "?"; a double quote in a CSV field is doubled.
-        auto rule = QByteArray(57, '-') + "\r\n";
+        auto rule = kRule.toLatin1() + "\r\n";
         QCOMPARE(contents(dir + u"/VREL_FILE_LIST.TXT"_s), "VREL's file print \r\n" + rule + "Directory : " + native.chopped(2) + "??\r\nFile Type : *.t*??????\r\n"
                      + rule + "a       .txt        100 97-10-21 09:05:03\r\nsay \"hi\".txt          0 97-10-21 09:05:03\r\n\x8A\xBF\x8E\x9A    .txt  1,234,567 97-10-19 07:00:00\r\n"
                      + "?       .txt          5 97-10-21 09:05:03\r\n" + rule + "Total(4)      1,234,672\r\n");
@@ -141,7 +143,7 @@ private slots:
         QFETCH(QString, later);
         QByteArray tag = QTest::currentDataTag();
         for (auto &name : {u"a"_s, u"b"_s, u"c"_s}) {
-            QVERIFY(QDir(m->pdf.path()).mkdir(name));
+            QVERIFY(QDir(home()).mkdir(name));
             makeFile(m->pdf.filePath(name), name.toLatin1() + ".txt", 1);
         }
         frmVREL_FP &w = m->w;
@@ -196,8 +198,8 @@ private slots:
         // Beginning with = + - @, a name is a formula to a spreadsheet; only in the CSV does it say so.
         for (auto name : {"a¥.txt", "b‾.txt", "c한.txt", "dé.txt", "〜¢£¬−‖—.txt", "+1.txt", "-草案.doc",
                                  "=HYPERLINK('x','請求書').pdf", "@a.txt", "a=b.txt"})
-            makeFile(m->pdf.path(), name);
-        m->list(m->pdf.path(), pattern);
+            makeFile(home(), name);
+        m->list(home(), pattern);
         m->w.Option2->setChecked(QByteArray(QTest::currentDataTag()).startsWith("CSV"));
         m->w.Command2->click();
         QTEST(m->person.trace.value(0), "question");
@@ -225,9 +227,8 @@ private slots:
         VREL_LINUX_ONLY("a tmpfs, modes, links, FIFOs");
 #ifdef Q_OS_LINUX
         QByteArray fault = QTest::currentDataTag();
-        bool written = outcome.startsWith(u"100"_s); // a plain file's mode
         const struct Umask { mode_t kept = ::umask(077); ~Umask() { ::umask(kept); } } umask;
-        Tmpfs disk(m->pdf.path(), prepare.isEmpty());
+        Tmpfs disk(home(), prepare.isEmpty());
         VREL_FAIL_WITHOUT(disk);
         auto dir = m->pdf.filePath(u"d"_s);
         QVERIFY(QDir().mkpath(dir));
@@ -239,24 +240,24 @@ private slots:
             for (auto &entry : QDir(dir).entryList({name + u'*'}, QDir::AllEntries | QDir::System)) {
                 struct stat st {};
                 ::lstat(QFile::encodeName(dir + u'/' + entry).constData(), &st);
-                found += u"%1 %2 %3 "_s.arg(entry).arg(st.st_mode, 0, 8).arg(st.st_size);
+                found += entry + u" %1 %2 "_s.arg(st.st_mode, 0, 8).arg(st.st_size);
             }
             return found;
         };
         auto name = u"VREL_FILE_LIST."_s + (fault.endsWith("CSV") ? u"CSV"_s : u"TXT"_s);
-        m->w.Option2->setChecked(name.endsWith(u"CSV"_s));
+        m->w.Option2->setChecked(fault.endsWith("CSV"));
         m->list(dir);
         m->w.Command2->click();
         auto earlier = QFileInfo(dir + u'/' + name).size();
         // Listed again, the list file with it: any of the longer list written over it would show.
         m->list(dir);
-        auto shell = u"cd '"_s + dir + u"' && F="_s + name + u" && "_s + prepare;
+        auto shell = u"cd '%1' && F=%2 && %3"_s.arg(dir, name, prepare);
         QVERIFY(fault == "full" ? disk.fill() : fault.startsWith("read-only") ? disk.makeReadOnly() : std::system(qPrintable(shell)) == 0);
         auto before = entries(name);
         m->w.Command2->click();
-        QCOMPARE(m->person.trace.last(), written ? kSaved : u"ファイルリストを保存できませんでした\n"_s + dir + u'/' + name + u'\n' + outcome);
-        QCOMPARE(m->person.boxes.last().icon, written ? Icon::None : Icon::Exclamation);
-        if (written)
+        QCOMPARE(m->person.trace.last(), outcome.startsWith(u'1') ? kSaved : u"ファイルリストを保存できませんでした\n%1/%2\n%3"_s.arg(dir, name, outcome));
+        QCOMPARE(m->person.boxes.last().icon, outcome.startsWith(u'1') ? Icon::None : Icon::Exclamation);
+        if (outcome.startsWith(u'1')) // the mode of a plain file
             QCOMPARE(entries(name).section(u' ', 1, 1), outcome);
         else // nothing written, no temporary file left behind
             QCOMPARE(entries(name), before);
@@ -316,15 +317,15 @@ private slots:
 
     void printingStops()
     {
-        QPrinter &pdf = m->printToPdf(*m->w.CommonDialog, &m->w);
-        makeFile(m->pdf.path(), "a.txt");
+        auto &pdf = m->printToPdf(*m->w.CommonDialog, &m->w);
+        makeFile(home(), "a.txt");
         // The read-me command may have left the hourglass: the empty list's message leaves it,
         // for the print and the preview alike; the abort path, on a cancelled dialog or a printer
         // failing at the second line, printed or previewed, ends it.
         setMousePointer(&m->w, MousePointer::Hourglass);
         m->w.Command1->click();
         m->w.mnuFpreview->trigger();
-        m->list(m->pdf.path());
+        m->list(home());
         m->person.acceptDialog = false;
         m->w.Command1->click();
         m->person.acceptDialog = true;
@@ -342,7 +343,7 @@ private slots:
 
     void previewDrawsAndPrintsThePages()
     {
-        VREL_LINUX_ONLY("poppler reads the printed pages");
+        VREL_LINUX_ONLY("pages read by poppler");
         auto listing = listEightyFiles();
         // The preview draws the printed pages with the hourglass up. Its print button prints
         // through the printer dialog on the page setup chosen there, which stays: the header
@@ -363,18 +364,18 @@ private slots:
 
     void printingFromAScript()
     {
-        VREL_LINUX_ONLY("poppler reads the printed pages");
+        VREL_LINUX_ONLY("pages read by poppler");
         auto listing = listEightyFiles();
         // The window's printed pages in a PDF file, made without asking a print server, which
         // here takes the connection and says nothing.
         QTcpServer silent;
         QVERIFY(silent.listen(QHostAddress::LocalHost));
-        auto ran = script({u"--pdf"_s, printer->outputFileName(), m->pdf.path()}, u"127.0.0.1:%1"_s.arg(silent.serverPort()));
+        auto ran = script({u"--pdf"_s, printer->outputFileName(), home()}, u"127.0.0.1:%1"_s.arg(silent.serverPort()));
         QCOMPARE(ran, (QStringList{u"0"_s, printer->outputFileName() + u'\n', QString()}));
         QCOMPARE(printedPages(*printer), seen(listing, 6, *printer));
         // On no printer, the print is not tried; "--export" as a printer's name is no export.
-        QCOMPARE(script({u"--print"_s, m->pdf.path()}).value(2), u"印刷処理を中断します: プリンタがありません\n"_s);
-        QCOMPARE(script({u"--printer"_s, u"--export"_s, u"--print"_s, m->pdf.path()}).value(2), u"印刷処理を中断します: プリンタ --export がありません\n"_s);
+        QCOMPARE(script({u"--print"_s, home()}).value(2), u"印刷処理を中断します: プリンタがありません\n"_s);
+        QCOMPARE(script({u"--printer"_s, u"--export"_s, u"--print"_s, home()}).value(2), u"印刷処理を中断します: プリンタ --export がありません\n"_s);
     }
 };
 
