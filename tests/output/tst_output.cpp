@@ -110,8 +110,8 @@ private slots:
         // page 932 form is "?"; a double quote in a CSV field is doubled.
         auto rule = kRule.toLatin1() + "\r\n";
         QCOMPARE(contents(dir + u"/VREL_FILE_LIST.TXT"_s), "VREL's file print \r\n" + rule + "Directory : " + native.chopped(2) + "??\r\nFile Type : *.t*??????\r\n"
-                     + rule + "a       .txt        100 97-10-21 09:05:03\r\nsay \"hi\".txt          0 97-10-21 09:05:03\r\n\x8A\xBF\x8E\x9A    .txt  1,234,567 97-10-19 07:00:00\r\n"
-                     + "?       .txt          5 97-10-21 09:05:03\r\n" + rule + "Total(4)      1,234,672\r\n");
+                     + rule + "a       .txt        100 97-10-21 09:05:03\r\nsay \"hi\".txt          0 97-10-21 09:05:03\r\n"
+                     + "\x8A\xBF\x8E\x9A    .txt  1,234,567 97-10-19 07:00:00\r\n?       .txt          5 97-10-21 09:05:03\r\n" + rule + "Total(4)      1,234,672\r\n");
         QCOMPARE(contents(dir + u"/VREL_FILE_LIST.CSV"_s), "\"a\",\".txt\",\"100\",\"97-10-21\",\"09:05:03\"\r\n\"say \"\"hi\"\"\",\".txt\",\"100\",\"97-10-21\",\"09:05:03\"\r\n"
                  "\"\x8A\xBF\x8E\x9A\",\".txt\",\"1234667\",\"97-10-19\",\"07:00:00\"\r\n\"?\",\".txt\",\"1234672\",\"97-10-21\",\"09:05:03\"\r\n"_ba);
         QCOMPARE(std::system(("rm -r '" + native + '\'').constData()), 0); // beyond QDir, which needs text
@@ -197,7 +197,7 @@ private slots:
         QFETCH(QString, pattern);
         // Beginning with = + - @, a name is a formula to a spreadsheet; only in the CSV does it say so.
         for (auto name : {"a¥.txt", "b‾.txt", "c한.txt", "dé.txt", "〜¢£¬−‖—.txt", "+1.txt", "-草案.doc",
-                                 "=HYPERLINK('x','請求書').pdf", "@a.txt", "a=b.txt"})
+                          "=HYPERLINK('x','請求書').pdf", "@a.txt", "a=b.txt"})
             makeFile(home(), name);
         m->list(home(), pattern);
         m->w.Option2->setChecked(QByteArray(QTest::currentDataTag()).startsWith("CSV"));
