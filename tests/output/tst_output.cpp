@@ -39,7 +39,7 @@ static QStringList script(const QStringList &arguments, const QString &printServ
 static QStringList drawn(const QStringList &listing)
 {
     QStringList steps{u"font ＭＳ 明朝"_s + kWait, u"size 12"_s + kWait};
-    for (auto &line : listing) steps.append(u"      "_s + line + kWait);
+    for (const auto &line : listing) steps.append(u"      "_s + line + kWait);
     return steps << u"end"_s + kWait;
 }
 
@@ -237,7 +237,7 @@ private slots:
         // name, kind and mode bits, and size.
         auto entries = [&dir](const QString &name) {
             QString found;
-            for (auto &entry : QDir(dir).entryList({name + u'*'}, QDir::AllEntries | QDir::System)) {
+            for (const auto &entry : QDir(dir).entryList({name + u'*'}, QDir::AllEntries | QDir::System)) {
                 struct stat st {};
                 ::lstat(QFile::encodeName(dir + u'/' + entry).constData(), &st);
                 found += entry + u" %1 %2 "_s.arg(st.st_mode, 0, 8).arg(st.st_size);
