@@ -197,6 +197,21 @@ private slots:
 #endif
     }
 
+    void lockOfAnotherUser()
+    {
+        VREL_LINUX_ONLY("a file owned by another user");
+#ifdef Q_OS_LINUX
+        // Another user's file where the lock goes: given away to them, or where nothing can be
+        // given away (a user namespace of the test's own), one of root's bound there.
+        QTemporaryDir run;
+        fixtures::makeFile(run.path(), "vrel-fileprint.lock");
+        const QByteArray file = QFile::encodeName(run.filePath(u"vrel-fileprint.lock"_s));
+        QVERIFY(::chown(file, 4242, 4242) == 0 || ::mount("/dev/null", file, nullptr, MS_BIND, nullptr) == 0);
+        const auto unbind = qScopeGuard([&] { ::umount2(file, MNT_DETACH); });
+        QCOMPARE(SingleCopyLock(run.path()).acquire(), SingleCopyLock::Claim::Unavailable);
+#endif
+    }
+
     void endlessBytesAreDropped()
     {
         QTemporaryDir run;
