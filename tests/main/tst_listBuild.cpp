@@ -41,11 +41,11 @@ private slots:
         QTest::newRow("cells, not characters") << QList<Made>{{"ｱｲｳ.x.y", 3221225472}, {"報告書類.txt", 10}}
             << u"報告書類.txt             10 01-02-03 04:05:06|ｱｲｳ     .x.y  3,221,225,472 01-02-03 04:05:06"_s << false;
 #ifdef Q_OS_LINUX
-        // Names Windows cannot have, read through their own bytes, shown with U+FFFD and "?"; an
+        // Names Windows cannot have, read through their own bytes, shown and sorted with U+FFFD and "?"; an
         // extension may be a dot alone, which Windows drops.
         QTest::newRow("names no text, a trailing dot")
-            << QList<Made>{{"x\xFF.txt", 5}, {"y\nz.txt", 6}, {"abc.", 0}, {"w\x7F.txt", 1}}
-            << u"abc   .     0 01-02-03 04:05:06|w?    .txt  1 01-02-03 04:05:06|"
+            << QList<Made>{{"x\xFF.txt", 5}, {"y\nz.txt", 6}, {"abc.", 0}, {"w\x7F.txt", 1}, {"wa.txt", 1}}
+            << u"abc   .     0 01-02-03 04:05:06|w?    .txt  1 01-02-03 04:05:06|wa    .txt  1 01-02-03 04:05:06|"
                "x\uFFFD    .txt  5 01-02-03 04:05:06|y?z   .txt  6 01-02-03 04:05:06"_s << false;
 #endif
         // Times before the common era, and in the year 0 (Tokyo kept its local mean time then,
