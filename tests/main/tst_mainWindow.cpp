@@ -5,11 +5,6 @@
 #include <QMessageBox>
 #include <QSemaphore>
 
-#include <thread>
-
-using namespace fixtures;
-using namespace platform;
-
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -19,7 +14,6 @@ class TestMainWindow : public QObject
 private slots:
     void initTestCase() { QVERIFY(installJapaneseTranslation(*qApp)); }
     void init() { QApplication::setActiveWindow(w = &m.emplace().w); }
-    void cleanup() { m.reset(); }
 
     void laidOut()
     {
