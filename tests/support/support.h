@@ -39,8 +39,6 @@ struct Tmpfs
     }
     ~Tmpfs() { ::umount2(dir.constData(), MNT_DETACH); } // nothing where none was mounted
     Q_DISABLE_COPY(Tmpfs)
-    bool makeReadOnly() { return ::mount(nullptr, dir.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0; }
-    bool fill() { return std::system(("cat /dev/zero >" + dir + "/filler 2>/dev/null").constData()) != 0; } // every free block
     QByteArray dir;
     QString error;
 };

@@ -19,6 +19,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSemaphore>
 #include <QTimer>
 
 #include <thread>
