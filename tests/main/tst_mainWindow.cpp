@@ -21,7 +21,7 @@ private slots:
         // window is laid out in twips; no pixel of how a font draws is compared. The banner widens
         // to hold its text, its left edge staying; the options keep the height their text needs,
         // centred on their 12-pixel rows.
-        const QSize banner = w->Label2->sizeHint().expandedTo({353, 16});
+        const auto banner = w->Label2->sizeHint().expandedTo({353, 16});
         const int h = std::max(12, w->Option1->sizeHint().height());
         QCOMPARE(layoutOf(*w->centralWidget()),
                  (QStringList{u"window #000000 on #c0c0c0"_s, u"QLabel 116,8 %1x%2 \"指定ディレクトリ・同一拡張子のファイルを表示・印刷します \" #000000 on #80ff80 ＭＳ ゴシック 12pt"_s.arg(banner.width()).arg(banner.height()),
@@ -58,11 +58,11 @@ private slots:
 
     void patternBoxWaitsForEnter()
     {
-        const QString dir = m->pdf.path();
+        const auto dir = m->pdf.path();
         makeFile(dir, "a.txt");
         makeFile(dir, "b.doc");
         m->list(dir);
-        PatternBox *box = w->Combo1;
+        auto *box = w->Combo1;
         int reads = 0;
         w->setFactsReader([&](const OpenDirectory &at, const QByteArray &name) { ++reads; return readFileFacts(at, name); });
         // Typing builds nothing, nor does leaving the box, though "*.doc" is one of its items.
@@ -133,7 +133,7 @@ private slots:
         makeFile(pathFromNative(sub), "x.txt");
         // A drive that cannot be read is ignored without a word, though the list shows it; one
         // that can moves the directory list there, which builds the list.
-        const QString before = w->Dir1->path();
+        const auto before = w->Dir1->path();
         for (const QString &drive : {dir.filePath(u"no-medium"_s), dir.path()}) {
             w->Drive1->addItem(drive);
             w->Drive1->setCurrentIndex(w->Drive1->count() - 1);
@@ -165,7 +165,7 @@ private slots:
         // write that wakes up later replaces nothing. Asked again meanwhile, the program starts no
         // second thread on the share: a new read waits in line, is dropped when given up on
         // there, and runs on the same thread once the share lets go.
-        const QString path = m->pdf.filePath(u"VREL_FILE_LIST.TXT"_s);
+        const auto path = m->pdf.filePath(u"VREL_FILE_LIST.TXT"_s);
         QString reason;
         QVERIFY(replaceFile(path, "earlier", &reason));
         QSemaphore share;
@@ -206,7 +206,7 @@ private slots:
         // Turned over a box that has no focus, it moves nothing; with the focus, it picks the
         // next pattern as the arrow key does.
         w->List1->setFocus();
-        const QString drive = w->Drive1->currentText();
+        const auto drive = w->Drive1->currentText();
         turn(w->Drive1);
         turn(w->Combo1);
         QCOMPARE(w->Drive1->currentText(), drive);

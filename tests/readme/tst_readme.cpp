@@ -70,7 +70,7 @@ private slots:
             layout << u"ClickableLabel %1,384 25x17 \"C%2\" %3 ＭＳ ゴシック 12pt bold"_s.arg(128 + 40 * i).arg(i + 1).arg(swatches[i]);
         layout << u"QPushButton 320,384 81x25 \"印刷\""_s << u"QPushButton 424,384 89x25 \"閉じる\""_s;
         QCOMPARE(layoutOf(*r), layout);
-        const QString defaults = colours(r->lstReadme);
+        const auto defaults = colours(r->lstReadme);
         // Each swatch recolours the list, the last click winning; a press that leaves the
         // swatch before its release is no click.
         QStringList seen;

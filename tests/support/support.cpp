@@ -86,7 +86,7 @@ QStringList layoutOf(QWidget &window)
     for (const QWidget *c : QWidgetList{&window} + window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         QString line = c == &window ? u"window"_s : u"%1 %2,%3 %4x%5"_s.arg(QString::fromLatin1(c->metaObject()->className()).section(u"::"_s, -1)).arg(c->x()).arg(c->y()).arg(c->width()).arg(c->height());
         for (const char *name : {"windowTitle", "text", "title", "currentText"}) {
-            const QString text = c->property(name).toString();
+            const auto text = c->property(name).toString();
             line += text.isEmpty() ? QString() : u" \""_s + text + u'"';
         }
         line += c->autoFillBackground() ? u" %1 on %2"_s.arg(c->palette().windowText().color().name(), c->palette().window().color().name()) : QString();
