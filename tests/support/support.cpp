@@ -85,10 +85,8 @@ QStringList layoutOf(QWidget &window)
     QStringList lines;
     for (const QWidget *c : QWidgetList{&window} + window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         QString line = c == &window ? u"window"_s : u"%1 %2,%3 %4x%5"_s.arg(QString::fromLatin1(c->metaObject()->className()).section(u"::"_s, -1)).arg(c->x()).arg(c->y()).arg(c->width()).arg(c->height());
-        for (const char *name : {"windowTitle", "text", "title", "currentText"}) {
-            const auto text = c->property(name).toString();
-            line += text.isEmpty() ? QString() : u" \""_s + text + u'"';
-        }
+        for (const char *text : {"windowTitle", "text", "title", "currentText"})
+            line += c->property(text).toString().isEmpty() ? QString() : u" \""_s + c->property(text).toString() + u'"';
         line += c->autoFillBackground() ? u" %1 on %2"_s.arg(c->palette().windowText().color().name(), c->palette().window().color().name()) : QString();
         line += c->testAttribute(Qt::WA_SetFont) ? u" %1 %2pt%3"_s.arg(c->font().family()).arg(c->font().pointSizeF()).arg(c->font().bold() ? u" bold"_s : QString()) : QString();
         if (c->isVisible())
