@@ -1,20 +1,14 @@
-#include "core/list/listText.h"
 #include "widgets/output/exportFileList.h"
 #include "widgets/output/printFileList.h"
 #include "window.h"
 
 #include <QAccessible>
 #include <QProcess>
-#include <QSemaphore>
 #include <QTcpServer>
-
-using namespace fixtures;
-using namespace platform;
 
 static const auto kAskTxt = u"ファイルリストをVREL_FILE_LIST.TXTという名前で保存します"_s;
 static const auto kAskCsv = u"ファイルリストをVREL_FILE_LIST.CSVという名前で保存します"_s;
 static const auto kSaved = u"ファイルリストを保存しました。"_s;
-static const auto kWait = u" (hourglass)"_s;
 static const auto kPreview = u"preview 印刷プレビュー - VREL's File Print"_s + kWait;
 static const QString kRule(57, u'-');
 
@@ -34,22 +28,14 @@ static QStringList script(const QStringList &arguments, const QString &printServ
     return {QString::number(p.exitCode()), QString::fromLocal8Bit(p.readAllStandardOutput()), QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
-// What the printer is given of `listing`, all under the hourglass: the face, the size, every line
-// six cells in, the end.
-static QStringList drawn(const QStringList &listing)
-{
-    QStringList steps{u"font ＭＳ 明朝"_s + kWait, u"size 12"_s + kWait};
-    for (const auto &line : listing) steps.append(u"      "_s + line + kWait);
-    return steps << u"end"_s + kWait;
-}
-
 class TestOutput : public QObject
 {
     Q_OBJECT
     std::optional<Window> m;
+    frmVREL_FP *w = nullptr;
     QPrinter *printer = nullptr;
 
-    QString home() { return m->pdf.path(); } // the window's own folder
+    QString home(const QString &name = {}) { return m->pdf.filePath(name); } // the window's own folder, or `name` in it
 
     // 80 files, more than a page holds, in the window's own folder, listed there; the window
     // prints into a PDF file beside them. Gives their listing as printed, less the indent: names
@@ -61,7 +47,7 @@ class TestOutput : public QObject
             makeFile(home(), "帳票" + QByteArray::number(i) + ".dat", 2048);
             listing.append(u"帳票%1.dat  2,048 97-10-21 09:05:03"_s.arg(i));
         }
-        printer = &m->printToPdf(*m->w.CommonDialog, &m->w);
+        printer = &m->printToPdf(*w->CommonDialog, w);
         m->list(home());
         return listing << kRule << u"Total(80)  163,840"_s;
     }
@@ -69,8 +55,9 @@ class TestOutput : public QObject
 private slots:
     void init()
     {
-        output::attachExport(m.emplace().w);
-        output::attachPrinting(m->w);
+        w = &m.emplace().w;
+        output::attachExport(*w);
+        output::attachPrinting(*w);
     }
 
     void exportWritesTheListAsShown()
@@ -82,22 +69,22 @@ private slots:
         auto native = QFile::encodeName(home()) + "/d\xFF\x01";
         QCOMPARE(::mkdir(native.constData(), 0755), 0);
         auto dir = pathFromNative(native);
-        m->w.Command2->click();
+        w->Command2->click();
         makeFile(dir, "a.txt", 100);
-        makeFile(dir, "漢字.txt", 1234567, QDateTime(QDate(1997, 10, 19), QTime(7, 0, 0)));
+        makeFile(dir, "漢字.txt", 1234567, {QDate(1997, 10, 19), QTime(7, 0)});
         makeFile(dir, "say \"hi\".txt");
         makeFile(dir, "한.txt", 5);
         m->list(dir);
         // Typed and not entered: the header names what the box shows at the click. A pasted line
         // break, a right-to-left override, a line separator and the last C1 control are each
         // shown "?", so that the file keeps its lines, and count as nothing lost; the é does.
-        m->w.Combo1->setEditText(u"*.t*é\r\n\u202E\u2028\u009F"_s);
+        w->Combo1->setEditText(u"*.t*é\r\n\u202E\u2028\u009F"_s);
         // Cancelled, then saved as TXT and as CSV.
         m->person.answers = {Answer::Cancel};
-        m->w.Command2->click();
-        m->w.Command2->click();
-        m->w.Option2->setChecked(true);
-        m->w.Command2->click();
+        w->Command2->click();
+        w->Command2->click();
+        w->Option2->setChecked(true);
+        w->Command2->click();
         // The directory's U+FFFD and the hangul have no code page 932 form; the CSV file has no
         // directory or pattern line to lose one.
         auto lost = u"ファイル名1件の一部の文字は「?」として保存されます（한.txt）"_s;
@@ -144,42 +131,41 @@ private slots:
         QByteArray tag = QTest::currentDataTag();
         for (auto &name : {u"a"_s, u"b"_s, u"c"_s}) {
             QVERIFY(QDir(home()).mkdir(name));
-            makeFile(m->pdf.filePath(name), name.toLatin1() + ".txt", 1);
+            makeFile(home(name), name.toLatin1() + ".txt", 1);
         }
-        frmVREL_FP &w = m->w;
-        m->printToPdf(*w.CommonDialog, &w);
+        m->printToPdf(*w->CommonDialog, w);
         m->person.printFromPreview = true;
-        auto shown = [&w] { return QFileInfo(w.Dir1->path()).fileName(); };
+        auto shown = [this] { return QFileInfo(w->Dir1->path()).fileName(); };
         m->person.mark = [&] { return u" @"_s + shown(); };
         QSemaphore held;
         auto meanwhile = [&] {
-            if (tag.contains("handed")) QVERIFY(m->handOver({m->pdf.filePath(u"c"_s), m->pdf.filePath(u"b"_s)}));
-            if (tag.contains("keys")) QTest::keySequence(&w, u"Ctrl+P, Ctrl+Shift+P"_s);
+            if (tag.contains("handed")) QVERIFY(m->handOver({home(u"c"_s), home(u"b"_s)}));
+            if (tag.contains("keys")) QTest::keySequence(w, u"Ctrl+P, Ctrl+Shift+P"_s);
             // As a reader reaches the pattern: through the box, into the editor it focuses.
-            if (tag.contains("pattern")) QAccessible::queryAccessibleInterface(w.Combo1)->focusChild()->editableTextInterface()->insertText(0, u"x"_s);
+            if (tag.contains("pattern")) QAccessible::queryAccessibleInterface(w->Combo1)->focusChild()->editableTextInterface()->insertText(0, u"x"_s);
             held.release(10); // for every read from then on
         };
         if (tag.startsWith("read")) {
             // The first read is held until that is done, inside the wait.
             QTimer::singleShot(0, this, meanwhile);
-            w.setFactsReader([&held](auto &at, auto &name) { return held.tryAcquire(1, 5000) ? readFileFacts(at, name) : std::nullopt; });
-            w.Dir1->setPath(m->pdf.filePath(u"a"_s));
+            w->setFactsReader([&held](auto &at, auto &name) { return held.tryAcquire(1, 5000) ? readFileFacts(at, name) : std::nullopt; });
+            w->Dir1->setPath(home(u"a"_s));
         } else {
-            m->list(m->pdf.filePath(u"a"_s));
+            m->list(home(u"a"_s));
             m->person.meanwhile = meanwhile;
             if (tag.startsWith("export"))
-                w.Command2->click();
+                w->Command2->click();
             else
-                (tag.startsWith("printer") ? w.mnuFprint : w.mnuFpreview)->trigger();
+                (tag.startsWith("printer") ? w->mnuFprint : w->mnuFpreview)->trigger();
         }
         for (auto &folder : {u"a"_s, later}) { // at once, then when idle
             QTRY_COMPARE(shown(), folder);
             // A pattern changed under the read leaves no list, as any build whose pattern went meanwhile.
-            QCOMPARE(w.List1->lines(), tag.contains("pattern") ? QStringList() : QStringList{folder + u"     .txt  1 97-10-21 09:05:03"_s});
+            QCOMPARE(w->List1->lines(), tag.contains("pattern") ? QStringList() : QStringList{folder + u"     .txt  1 97-10-21 09:05:03"_s});
             QTEST(m->person.trace.value(m->person.trace.size() - 1), "step");
         }
         // The commands that waited answer again.
-        for (auto command : {w.mnuFprint, w.mnuFpreview, w.mnuReadme}) QVERIFY(command->isEnabled());
+        for (auto command : {w->mnuFprint, w->mnuFpreview, w->mnuReadme}) QVERIFY(command->isEnabled());
     }
 
     void exportTellsWhatIsLost_data()
@@ -200,17 +186,17 @@ private slots:
                           "=HYPERLINK('x','請求書').pdf", "@a.txt", "a=b.txt"})
             makeFile(home(), name);
         m->list(home(), pattern);
-        m->w.Option2->setChecked(QByteArray(QTest::currentDataTag()).startsWith("CSV"));
-        m->w.Command2->click();
+        w->Option2->setChecked(QByteArray(QTest::currentDataTag()).startsWith("CSV"));
+        w->Command2->click();
         QTEST(m->person.trace.value(0), "question");
     }
 
     void exportOverWhatIsThere_data()
     {
-        QTest::addColumn<QString>("prepare"); // run in the listed directory over the earlier file F
+        QTest::addColumn<QString>("prepare"); // run in the listed directory over the earlier file F; none: made read-only
         // Why nothing was written, or where the list file was, its mode under the umask 077.
         QTest::addColumn<QString>("outcome");
-        QTest::newRow("full") << QString() << u"ディスクの空き領域が足りません"_s;
+        QTest::newRow("full") << u"! cat /dev/zero >filler 2>/dev/null"_s << u"ディスクの空き領域が足りません"_s;
         QTest::newRow("read-only, CSV") << QString() << u"書き込みのできないディスクです"_s;
         QTest::newRow("gone") << u"cd .. && rm -r d"_s << u"ディレクトリが見つかりません"_s;
         QTest::newRow("directory") << u"rm $F && mkdir $F"_s << u"同じ名前のディレクトリがあります"_s;
@@ -228,9 +214,9 @@ private slots:
 #ifdef Q_OS_LINUX
         QByteArray fault = QTest::currentDataTag();
         const struct Umask { mode_t kept = ::umask(077); ~Umask() { ::umask(kept); } } umask;
-        Tmpfs disk(home(), prepare.isEmpty());
+        Tmpfs disk(home());
         VREL_FAIL_WITHOUT(disk);
-        auto dir = m->pdf.filePath(u"d"_s);
+        auto dir = home(u"d"_s);
         QVERIFY(QDir().mkpath(dir));
         makeFile(dir, "a.txt");
         // Each entry of the listed directory whose name begins with `name`, as lstat sees it: its
@@ -245,19 +231,20 @@ private slots:
             return found;
         };
         auto name = u"VREL_FILE_LIST."_s + (fault.endsWith("CSV") ? u"CSV"_s : u"TXT"_s);
-        m->w.Option2->setChecked(fault.endsWith("CSV"));
+        w->Option2->setChecked(fault.endsWith("CSV"));
         m->list(dir);
-        m->w.Command2->click();
+        w->Command2->click();
         auto earlier = QFileInfo(dir + u'/' + name).size();
         // Listed again, the list file with it: any of the longer list written over it would show.
         m->list(dir);
         auto shell = u"cd '%1' && F=%2 && %3"_s.arg(dir, name, prepare);
-        QVERIFY(fault == "full" ? disk.fill() : fault.startsWith("read-only") ? disk.makeReadOnly() : std::system(qPrintable(shell)) == 0);
+        QVERIFY(prepare.isEmpty() ? ::mount(nullptr, disk.dir.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0 : std::system(qPrintable(shell)) == 0);
         auto before = entries(name);
-        m->w.Command2->click();
-        QCOMPARE(m->person.trace.last(), outcome.startsWith(u'1') ? kSaved : u"ファイルリストを保存できませんでした\n%1/%2\n%3"_s.arg(dir, name, outcome));
-        QCOMPARE(m->person.boxes.last().icon, outcome.startsWith(u'1') ? Icon::None : Icon::Exclamation);
-        if (outcome.startsWith(u'1')) // the mode of a plain file
+        w->Command2->click();
+        const bool saved = outcome.startsWith(u'1');
+        QCOMPARE(m->person.trace.last(), saved ? kSaved : u"ファイルリストを保存できませんでした\n%1/%2\n%3"_s.arg(dir, name, outcome));
+        QCOMPARE(m->person.boxes.last().icon, saved ? Icon::None : Icon::Exclamation);
+        if (saved) // the mode of a plain file
             QCOMPARE(entries(name).section(u' ', 1, 1), outcome);
         else // nothing written, no temporary file left behind
             QCOMPARE(entries(name), before);
@@ -290,7 +277,7 @@ private slots:
         QFETCH(QByteArrayList, files);
         QFETCH(QString, pattern);
         QFETCH(int, exitCode);
-        auto dir = m->pdf.filePath(u"一覧 dir"_s);
+        auto dir = home(u"一覧 dir"_s);
         bool csv = QByteArray(QTest::currentDataTag()).contains("CSV");
         auto file = dir + u"/VREL_FILE_LIST."_s + (csv ? u"CSV"_s : u"TXT"_s);
         if (exitCode != 2) QVERIFY(QDir().mkpath(dir)); // none to open
@@ -299,9 +286,9 @@ private slots:
         for (auto &name : files) makeFile(dir, name, exitCode == 6 ? INT64_MAX : name.size() * 1000);
         if (exitCode == 7) QVERIFY(QDir().mkdir(file)); // a directory the file cannot replace
         auto written = [&file] { return QFileInfo(file).isFile() ? contents(file) : "(none)"_ba; };
-        m->w.Option2->setChecked(csv);
-        m->w.openFolder(dir, pattern);
-        m->w.Command2->click();
+        w->Option2->setChecked(csv);
+        w->openFolder(dir, pattern);
+        w->Command2->click();
         auto shown = written();
         QFile::remove(file);
         auto ran = script({u"--export"_s, csv ? u"csv"_s : u"txt"_s, u"--pattern"_s, pattern, dir});
@@ -309,7 +296,7 @@ private slots:
         // Saved, the script says what the question's second line says: the characters lost to
         // "?", in what the console's code page holds of them. Refused, what the first box that is
         // no question says.
-        bool asked = m->person.trace.value(0).startsWith(u"ファイルリストをVREL"_s);
+        bool asked = m->person.boxes.value(0).icon == Icon::Question;
         auto said = exitCode ? m->person.trace.value(asked ? 1 : 0).replace(u'\n', u": "_s) : m->person.trace.value(0).section(u'\n', 1);
         auto err = QString::fromLocal8Bit((said.isEmpty() ? said : said + u'\n').toLocal8Bit());
         QCOMPARE(ran, (QStringList{QString::number(exitCode), exitCode ? QString() : QDir::toNativeSeparators(file) + u'\n', err}));
@@ -317,25 +304,25 @@ private slots:
 
     void printingStops()
     {
-        auto &pdf = m->printToPdf(*m->w.CommonDialog, &m->w);
+        auto &pdf = m->printToPdf(*w->CommonDialog, w);
         makeFile(home(), "a.txt");
         // The read-me command may have left the hourglass: the empty list's message leaves it,
         // for the print and the preview alike; the abort path, on a cancelled dialog or a printer
         // failing at the second line, printed or previewed, ends it.
-        setMousePointer(&m->w, MousePointer::Hourglass);
-        m->w.Command1->click();
-        m->w.mnuFpreview->trigger();
+        setMousePointer(w, MousePointer::Hourglass);
+        w->Command1->click();
+        w->mnuFpreview->trigger();
         m->list(home());
         m->person.acceptDialog = false;
-        m->w.Command1->click();
+        w->Command1->click();
         m->person.acceptDialog = true;
-        for (auto command : {m->w.mnuFprint, m->w.mnuFpreview}) {
+        for (auto command : {w->mnuFprint, w->mnuFpreview}) {
             m->person.failAtLine = 2;
             command->trigger();
         }
         auto abort = u"印刷処理を中断します"_s + kWait;
         auto empty = u"印刷対象ファイルがありません"_s + kWait;
-        auto failing = drawn({u"VREL's file print "_s, kRule}).first(4) << u"discard"_s + kWait << abort;
+        auto failing = drawn({u"VREL's file print "_s, kRule}, 6).first(4) << u"discard"_s + kWait << abort;
         QCOMPARE(m->person.trace, QStringList({empty, empty, u"printer dialog"_s + kWait, u"discard"_s + kWait, abort, u"printer dialog"_s}) + failing
                                       + QStringList{kPreview} + failing);
         QVERIFY(!QFile::exists(pdf.outputFileName()));
@@ -354,8 +341,8 @@ private slots:
             preview.setLandscapeOrientation();
         };
         m->person.printFromPreview = true;
-        m->w.mnuFpreview->trigger();
-        auto steps = drawn(listing);
+        w->mnuFpreview->trigger();
+        auto steps = drawn(listing, 6);
         QCOMPARE(m->person.trace, QStringList{kPreview} + steps + steps + steps + QStringList{u"printer dialog"_s} + steps);
         QCOMPARE(m->pointer(), QString());
         QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Landscape);

@@ -22,7 +22,7 @@ class TestReadme : public QObject
         QFile f(m->pdf.filePath(u"VREL02.vrl"_s));
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
     }
-    static QByteArray dataFile(const QStringList &lines) { return platform::toCp932(lines.join(u"\r\n"_s) + u"\r\n"_s); }
+    static QByteArray dataFile(const QStringList &lines) { return toCp932(lines.join(u"\r\n"_s) + u"\r\n"_s); }
     static QString colours(const QWidget *list) { return list->palette().text().color().name() + u" on "_s + list->palette().base().color().name(); }
 
 private slots:
@@ -31,7 +31,6 @@ private slots:
         m.emplace();
         m_opener = readme::attachReadme(m->w, m->pdf.path());
     }
-    void cleanup() { m.reset(); }
 
     void reader_data()
     {
@@ -41,12 +40,12 @@ private slots:
         // very start of a line ends the text, whatever follows it.
         QTest::newRow("line ends and markers")
             << "a\r\nb\rc\r\r\nd\ne\r\n\r\n zeqa\r\nZeqa\r\nzeq\r\nzeqa: the rest\r\nafter"_ba
-            << QStringList{u"a"_s, u"b"_s, u"c"_s, QString(), u"d\ne"_s, QString(), u" zeqa"_s, u"Zeqa"_s, u"zeq"_s};
+            << u"a|b|c||d\ne|| zeqa|Zeqa|zeq"_s.split(u'|');
         // A broken byte costs one character, never the line or the character after it; the last
         // line needs no end.
         QTest::newRow("code page 932, broken bytes, no marker")
             << "\x82\xa8\x93\xc7\x82\xdd\xb1\r\na\xff b\r\n\x82\r\n\x82 x"_ba
-            << QStringList{u"お読みｱ"_s, u"a\uFFFD b"_s, u"\uFFFD"_s, u"\uFFFD x"_s};
+            << u"お読みｱ|a\uFFFD b|\uFFFD|\uFFFD x"_s.split(u'|');
         QTest::newRow("at most 1000 lines") << dataFile(QStringList(1001, u"x"_s)) << QStringList(1000, u"x"_s);
     }
     void reader()
@@ -69,12 +68,13 @@ private slots:
         QStringList layout{u"window \"お読み下さい\" #000000 on #c0c0c0"_s, u"ListBox 56,8 465x355 ＭＳ 明朝 9.75pt"_s};
         for (int i = 0; i < 4; ++i)
             layout << u"ClickableLabel %1,384 25x17 \"C%2\" %3 ＭＳ ゴシック 12pt bold"_s.arg(128 + 40 * i).arg(i + 1).arg(swatches[i]);
-        QCOMPARE(fixtures::layoutOf(*r), layout + QStringList({u"QPushButton 320,384 81x25 \"印刷\""_s, u"QPushButton 424,384 89x25 \"閉じる\""_s}));
-        const QString defaults = colours(r->lstReadme);
+        layout << u"QPushButton 320,384 81x25 \"印刷\""_s << u"QPushButton 424,384 89x25 \"閉じる\""_s;
+        QCOMPARE(layoutOf(*r), layout);
+        const auto defaults = colours(r->lstReadme);
         // Each swatch recolours the list, the last click winning; a press that leaves the
         // swatch before its release is no click.
         QStringList seen;
-        for (platform::ClickableLabel *swatch : {r->lblC1, r->lblC2, r->lblC3, r->lblC4}) {
+        for (ClickableLabel *swatch : {r->lblC1, r->lblC2, r->lblC3, r->lblC4}) {
             QTest::mouseClick(swatch, Qt::LeftButton);
             seen.append(colours(r->lstReadme));
         }
@@ -110,7 +110,7 @@ private slots:
         // 15 spaces, with the hourglass on the read-me window from the dialog's close on; with
         // nothing before the marker, nothing reaches the printer and nothing is said; without the
         // file, the print ends on the abort path.
-        const QStringList start{u"プリンターの機種によっては、プログラムがダウンすることが有ります。"_s, u"printer dialog"_s, u"font ＭＳ 明朝 (hourglass)"_s, u"size 12 (hourglass)"_s};
+        const QStringList asked{u"プリンターの機種によっては、プログラムがダウンすることが有ります。"_s, u"printer dialog"_s};
         const QStringList text{u"本文"_s, QString(), u" zeqa は本文"_s};
         writeData(dataFile(text) + "zeqa\r\nafter"_ba);
         r->Command2->click();
@@ -118,16 +118,13 @@ private slots:
         r->Command2->click();
         QVERIFY(QFile::remove(m->pdf.filePath(u"VREL02.vrl"_s)));
         r->Command2->click();
-        QStringList printed = start;
-        for (const QString &line : text)
-            printed << QString(15, u' ') + line + u" (hourglass)"_s;
-        const QStringList discarded = start + QStringList{u"discard (hourglass)"_s};
-        QCOMPARE(m->person.trace, printed + QStringList{u"end (hourglass)"_s} + discarded + discarded + QStringList{u"印刷処理を中断します (hourglass)"_s});
+        const QStringList discarded = asked + drawn({}, 15).first(2) << u"discard"_s + kWait;
+        QCOMPARE(m->person.trace, asked + drawn(text, 15) + discarded + discarded + QStringList{u"印刷処理を中断します"_s + kWait});
         QCOMPARE(m->pointer(r), QString());
         // The read-me command's hourglass on the main window is not this command's to end.
-        QCOMPARE(m->pointer(), u" (hourglass)"_s);
-        VREL_LINUX_ONLY("printed pages read back through poppler, built for Linux only");
-        QCOMPARE(fixtures::printedPages(printer), fixtures::seen(text, 15, printer));
+        QCOMPARE(m->pointer(), kWait);
+        VREL_LINUX_ONLY("pages read by poppler");
+        QCOMPARE(printedPages(printer), seen(text, 15, printer));
     }
 };
 

@@ -89,7 +89,8 @@ QStringList layoutOf(QWidget &window)
             line += c->property(text).toString().isEmpty() ? QString() : u" \""_s + c->property(text).toString() + u'"';
         line += c->autoFillBackground() ? u" %1 on %2"_s.arg(c->palette().windowText().color().name(), c->palette().window().color().name()) : QString();
         line += c->testAttribute(Qt::WA_SetFont) ? u" %1 %2pt%3"_s.arg(c->font().family()).arg(c->font().pointSizeF()).arg(c->font().bold() ? u" bold"_s : QString()) : QString();
-        lines += c->isVisible() ? QStringList(line) : QStringList();
+        if (c->isVisible())
+            lines += line;
     }
     return lines;
 }

@@ -16,7 +16,6 @@
 #include <QTest>
 
 #include <cstdlib>
-#include <limits>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -40,8 +39,6 @@ struct Tmpfs
     }
     ~Tmpfs() { ::umount2(dir.constData(), MNT_DETACH); } // nothing where none was mounted
     Q_DISABLE_COPY(Tmpfs)
-    bool makeReadOnly() { return ::mount(nullptr, dir.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0; }
-    bool fill() { return std::system(("cat /dev/zero >" + dir + "/filler 2>/dev/null").constData()) != 0; } // every free block
     QByteArray dir;
     QString error;
 };
@@ -52,7 +49,7 @@ struct Tmpfs
 #else
 #define VREL_LINUX_ONLY(why) QSKIP("Linux only: " why)
 // Windows gives a test no file system of its own to fill, make read-only or hold 2^63-byte files.
-struct Tmpfs { explicit Tmpfs(const QString &, bool wanted = true) : wanted(wanted) {} bool makeReadOnly() { return false; } bool fill() { return false; } bool wanted; };
+struct Tmpfs { explicit Tmpfs(const QString &, bool wanted = true) : wanted(wanted) {} bool wanted; };
 #define VREL_FAIL_WITHOUT(tmpfs) if ((tmpfs).wanted) VREL_LINUX_ONLY("a tmpfs of the test's own")
 #endif
 
@@ -120,7 +117,6 @@ private:
 void makeFile(const QString &dir, const QByteArray &name, qint64 size = 0,
               const QDateTime &modified = {QDate(1997, 10, 21), QTime(9, 5, 3)});
 QByteArray contents(const QString &path);
-inline void show(QWidget &window) { window.show(); if (!QTest::qWaitForWindowExposed(&window)) qFatal("window not exposed"); }
 
 // Printed pages, a list of lines each.
 using Pages = QList<QStringList>;
@@ -137,4 +133,3 @@ Pages seen(const QStringList &lines, int indent, QPrinter &printer);
 QStringList layoutOf(QWidget &window);
 
 } // namespace fixtures
-using fixtures::Scripted;
