@@ -78,12 +78,12 @@ exported "$main" $tabs
 grep -q "$line" VREL_FILE_LIST.TXT && rm VREL_FILE_LIST.TXT || fail "the folder started on was not listed"
 # Its name ends in Shift_JIS for あ and a byte no text has, as from an archive made on Windows.
 handed="$work/渡す 先"$'\xFF\x82\xA0' && mkdir "$handed" && touch -d '1997-10-21 09:05:03' "$handed/c.txt" "$handed/d.doc"
-(cd "$work" && timeout 10 "$program" --pattern '*.txt' "${handed#"$work/"}") || fail "a second start with a folder did not hand it over"
+(cd "$work" && timeout 10 "$program" --pattern '*.txt' "${handed#"$work/"}") || fail "a second start did not hand its folder over"
 sleep 0.5 && exported "$main"
 list=$handed/VREL_FILE_LIST.TXT
 [ "$(grep -c 97-10-21 "$list")" = 1 ] || fail "the folder handed over: not its one *.txt file listed"
 grep -q $'^File Type : \*\.txt\r$' "$list" || fail "the folder handed over: not its pattern in the header"
-timeout 10 "$program" a.txt || fail "handing the first folder back, by a file in it"
+timeout 10 "$program" a.txt || fail "handing back the first folder by a file"
 keys "$main" ${tabs//Tab/shift+Tab}
 [[ $(cli --version) =~ ^vrel-fileprint\ [0-9.]+$ ]] || fail "--version"
 [[ $(cli --help) == *--version* ]] || fail "--help"
@@ -115,7 +115,7 @@ grep -q "$line" VREL_FILE_LIST.TXT || fail "no list file, or not this list"
 # The installed command's export, alongside the window, on the folder whose name is no valid
 # text, as the shell gives its bytes.
 LD_DEBUG=libs LD_DEBUG_OUTPUT=$work/ld cli --export csv "$handed" >/dev/null || fail "a script's export"
-grep -q libQt6Core "$work"/ld.* && ! grep -q libQt6Gui "$work"/ld.* || fail "a script's export: not by the program of QtCore alone"
+grep -q libQt6Core "$work"/ld.* && ! grep -q libQt6Gui "$work"/ld.* || fail "the export mapped a window library"
 grep -q $'^"d",".doc","[0-9]*","97-10-21","09:05:03"\r$' "$handed/VREL_FILE_LIST.CSV" || fail "a script's export: not this list"
 rm "$jobs"/*
 keys "$main" shift+Tab shift+Tab shift+Tab Return

@@ -16,7 +16,6 @@ mkdir -p "$work/share" "$s" "$work/run" && chmod 700 "$work/run"
 touch "$work/share/a.txt" "$work/files/b.txt"
 bindfs "$work/share" "$s" || fail "bindfs could not mount (is /dev/fuse there?)"
 daemon=$(pgrep -n -f "bindfs $work/share") || fail "no bindfs process"
-ls "$s" | grep -qx a.txt || fail "the share does not show its file"
 kill -STOP "$daemon"
 
 said=$(timeout 30 "$program" --export txt "$s" 2>&1 >/dev/null) || status=$?
@@ -51,4 +50,4 @@ timeout 5 "$program" "$s/a.txt" || fail "a second start did not hand over a file
 sleep 1
 keys "$main" alt+F4
 timeout 3 tail --pid=$pid -f /dev/null || fail "closing the window while it waited did not end the program"
-echo "ok - the window came in $took ms"
+echo ok
