@@ -17,6 +17,17 @@ QString ListedFiles::name(qsizetype i) const
     return m_names.sliced(f.nameStart, f.nameLength);
 }
 
+void ListedFiles::appendName(qsizetype i, QString &text) const
+{
+    const Span &f = m_files[i];
+    if (f.nameLength >= 0)
+        text += QStringView(m_names).sliced(f.nameStart, f.nameLength);
+    else if (isPlainAscii(i))
+        text += QLatin1StringView(QByteArrayView(m_nativeNames).sliced(f.nativeStart, f.nativeLength));
+    else
+        text += name(i);
+}
+
 QByteArray ListedFiles::nativeName(qsizetype i) const
 {
     return m_nativeNames.sliced(m_files[i].nativeStart, m_files[i].nativeLength);

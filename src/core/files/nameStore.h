@@ -15,6 +15,8 @@ class ListedFiles
 public:
     qsizetype size() const { return m_files.size(); }
     QString name(qsizetype i) const;
+    // name(i) at the end of `text`; a name shown as its bytes are goes in without being made first.
+    void appendName(qsizetype i, QString &text) const;
     QByteArray nativeName(qsizetype i) const;
     // Whether the name is printable ASCII alone, and so shown and written as it is.
     bool isPlainAscii(qsizetype i) const;

@@ -8,6 +8,8 @@
 #include "core/text/format.h"
 
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 
 namespace listBuild {
 
@@ -35,26 +37,33 @@ QString FileTable::line(qsizetype i) const
 
 void FileTable::appendLine(qsizetype i, QString &text) const
 {
-    const QString fileName = m_listed.name(i);
-    const NameParts parts = splitFileName(fileName);
+    // The name goes in whole and its extension is moved along by the padding: no name is made.
+    const qsizetype nameStart = text.size();
+    m_listed.appendName(i, text);
+    const qsizetype extStart = nameStart + splitFileName(QStringView(text).sliced(nameStart)).name.size();
+    const qsizetype extChars = text.size() - extStart;
+    const qsizetype padding = nameWidth - m_files[i].nameCells;
+    text.resize(text.size() + padding);
+    QChar *chars = text.data();
+    std::move_backward(chars + extStart, chars + extStart + extChars, chars + extStart + extChars + padding);
+    std::fill_n(chars + extStart, padding, u' ');
     const platform::FileFacts f = facts(i);
-    text += parts.name;
-    text.resize(text.size() + (nameWidth - m_files[i].nameCells), u' ');
-    text += parts.extension;
-    text.resize(text.size() + (extWidth - parts.extension.size()) + (sizeWidth - platform::numberChars(f.size)), u' ');
+    text.resize(text.size() + (extWidth - extChars) + (sizeWidth - platform::numberChars(f.size)), u' ');
     platform::appendNumber(text, f.size);
     text += u' ';
     platform::appendDateTime(text, f.modified);
 }
 
-QString FileTable::runningTotal(qsizetype i) const
+void FileTable::appendRunningTotal(qsizetype i, QString &text) const
 {
-    return QString::number(m_files[i].runningTotal);
+    char digits[24];
+    const char *end = std::to_chars(std::begin(digits), std::end(digits), m_files[i].runningTotal).ptr;
+    text += QLatin1StringView(digits, end);
 }
 
-QString FileTable::modified(qsizetype i) const
+void FileTable::appendModified(qsizetype i, QString &text) const
 {
-    return platform::formatDateTime(facts(i).modified);
+    platform::appendDateTime(text, facts(i).modified);
 }
 
 std::variant<FileTable, UnreadableFile> buildFileList(const QString &directory, const platform::ListedFiles &files,

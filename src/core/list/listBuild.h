@@ -57,13 +57,15 @@ public:
     QString line(qsizetype i) const;
     // The file's name as listed, extension and all.
     QString fileName(qsizetype i) const { return m_listed.name(i); }
+    void appendFileName(qsizetype i, QString &text) const { m_listed.appendName(i, text); }
     bool fileNameIsPlainAscii(qsizetype i) const { return m_listed.isPlainAscii(i); }
     // Line i laid out at the end of `text`, with nothing made in passing: an export writes ten
     // thousand of them into one text.
     void appendLine(qsizetype i, QString &text) const;
-    QString runningTotal(qsizetype i) const;
+    // Digits alone.
+    void appendRunningTotal(qsizetype i, QString &text) const;
     // The time text "yy-mm-dd hh:mm:ss": its date and its time are two per-file values.
-    QString modified(qsizetype i) const;
+    void appendModified(qsizetype i, QString &text) const;
 
     qint64 totalBytes = 0;
     int nameWidth = kMinNameWidth;

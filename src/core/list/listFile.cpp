@@ -59,16 +59,24 @@ QByteArray listFileBytes(ListFormat format, const ShownList &shown)
 {
     if (format == ListFormat::Txt)
         return platform::toCp932(listText(shown));
-    // The per-file values of each listed file, straight into one text, converted at once.
+    // The per-file values of each listed file, straight into one text, converted at once. They
+    // pass through two texts kept from record to record: nothing is made per file.
+    const listBuild::FileTable &f = *shown.files;
     QString text;
     text.reserve(shown.count() * 64);
+    QString fileName;
+    QString values;
     for (qsizetype i = 0; i < shown.count(); ++i) {
-        const listBuild::FileTable &f = *shown.files;
-        const QString fileName = f.fileName(i);
+        fileName.resize(0);
+        f.appendFileName(i, fileName);
         const listBuild::NameParts parts = listBuild::splitFileName(fileName);
-        const QString modified = f.modified(i);
-        appendCsvRecord(text, {parts.name, parts.extension, f.runningTotal(i), QStringView(modified).first(listBuild::kDateChars),
-                               QStringView(modified).last(listBuild::kTimeChars)});
+        values.resize(0);
+        f.appendRunningTotal(i, values);
+        const qsizetype totalChars = values.size();
+        f.appendModified(i, values);
+        const QStringView v(values);
+        appendCsvRecord(text, {parts.name, parts.extension, v.first(totalChars), v.sliced(totalChars, listBuild::kDateChars),
+                               v.last(listBuild::kTimeChars)});
     }
     return platform::toCp932(text);
 }
@@ -132,8 +140,10 @@ QString formulaNamesLine(ListFormat format, const ShownList &shown)
         return {};
     const auto readAsFormula = [](QStringView name) { return !name.isEmpty() && QStringView(u"=+-@").contains(name.front()); };
     CountedNames names;
+    QString name;
     for (qsizetype i = 0; i < shown.count(); ++i) {
-        const QString name = shown.files->fileName(i);
+        name.resize(0);
+        shown.files->appendFileName(i, name);
         if (readAsFormula(name))
             names.add(name);
     }
