@@ -15,7 +15,7 @@ entry=$PWD/$(echo applications/*.desktop) program=$u/bin/vrel-fileprint icon=$(s
 out=$(desktop-file-validate "$entry" 2>&1) && [ -z "$out" ] || fail "desktop entry: $out"
 appstreamcli validate --no-net metainfo/*.xml >/dev/null || fail "metainfo"
 # The menu entry takes folders but is no folder opener.
-grep -qx 'Exec=vrel-fileprint %F' "$entry" || fail "the menu entry does not start the program on folders"
+grep -qx 'Exec=vrel-fileprint %F' "$entry" || fail "the menu entry starts nothing on folders"
 ! grep -q '^MimeType=' "$entry" || fail "the menu entry opens folders"
 [ -f "icons/hicolor/scalable/apps/$icon.svg" ] || fail "no SVG icon"
 for n in 32 48 128 256; do file "icons/hicolor/${n}x$n/apps/$icon.png" | grep -q ", $n x $n," || fail "no $n px icon"; done
@@ -75,20 +75,20 @@ timeout 10 "$program" || fail "a second copy did not leave quietly"
 # which lists it with the pattern given, then goes back to the first folder, named by a file in it.
 line=$'^b     .doc  0 97-10-21 09:05:03\r$'
 exported "$main" $tabs
-grep -q "$line" VREL_FILE_LIST.TXT && rm VREL_FILE_LIST.TXT || fail "the folder started on was not listed"
+grep -q "$line" VREL_FILE_LIST.TXT && rm VREL_FILE_LIST.TXT || fail "the start folder was not listed"
 # Its name ends in Shift_JIS for あ and a byte no text has, as from an archive made on Windows.
 handed="$work/渡す 先"$'\xFF\x82\xA0' && mkdir "$handed" && touch -d '1997-10-21 09:05:03' "$handed/c.txt" "$handed/d.doc"
-(cd "$work" && timeout 10 "$program" --pattern '*.txt' "${handed#"$work/"}") || fail "a second start did not hand its folder over"
+(cd "$work" && timeout 10 "$program" --pattern '*.txt' "${handed#"$work/"}") || fail "no hand-over from a second start"
 sleep 0.5 && exported "$main"
 list=$handed/VREL_FILE_LIST.TXT
-[ "$(grep -c 97-10-21 "$list")" = 1 ] || fail "the folder handed over: not its one *.txt file listed"
-grep -q $'^File Type : \*\.txt\r$' "$list" || fail "the folder handed over: not its pattern in the header"
+[ "$(grep -c 97-10-21 "$list")" = 1 ] || fail "handed-over folder: its *.txt file not listed"
+grep -q $'^File Type : \*\.txt\r$' "$list" || fail "handed-over folder: pattern not in header"
 timeout 10 "$program" a.txt || fail "handing back the first folder by a file"
 keys "$main" ${tabs//Tab/shift+Tab}
 [[ $(cli --version) =~ ^vrel-fileprint\ [0-9.]+$ ]] || fail "--version"
 [[ $(cli --help) == *--version* ]] || fail "--help"
 ! said=$(cli --no-such-option 2>&1 >/dev/null) || fail "a wrong option: exit 0"
-[[ $said == *--help* ]] || fail "a wrong option: no usage on standard error"
+[[ $said == *--help* ]] || fail "a wrong option: no usage on stderr"
 
 # The focus starts in the pattern box; the menu's Ctrl keys win over its cut and paste.
 keys "$main" ctrl+v && box "Ctrl+V" Return
@@ -105,7 +105,7 @@ sleep 1 && jobs_in 1 0 || fail "closing the preview printed"
 # installed in share/vrel-fileprint (what a read-me print puts on paper is checked in tst_readme).
 readme_printed
 framed "$readme" "the read-me window"
-jobs_in 300 1 || fail "the read-me did not reach the printer"
+jobs_in 300 1 || fail "no read-me reached the printer"
 keys "$readme" shift+Tab shift+Tab Return
 
 # Enter lists; Enter on a focused button presses it: the list file on disk, the list on paper.
@@ -121,7 +121,7 @@ rm "$jobs"/*
 keys "$main" shift+Tab shift+Tab shift+Tab Return
 keys "$(window '^印刷$')" Return
 jobs_in 300 1 || fail "the list did not reach the printer"
-pdftotext -layout "$jobs"/*.pdf - | words | diff - <(words <VREL_FILE_LIST.TXT) || fail "the printed list is not the list file"
+pdftotext -layout "$jobs"/*.pdf - | words | diff - <(words <VREL_FILE_LIST.TXT) || fail "the paper and the list file differ"
 # From a script, with no display, the list goes to the default queue (its pages are the window's,
 # checked in tst_output); a queue that refuses it is said so, with the print server's reason.
 cupsreject capture
@@ -140,7 +140,7 @@ mkdir -p "$p" && ln -s "$u/share" "$work/portable/share" && cp "$u/libexec/vrel-
 printf 'zeqa\r\n' >"$p/VREL02.vrl"
 start "$p/vrel-fileprint"
 readme_printed
-! jobs_in 20 1 || fail "an empty read-me reached the printer"
+! jobs_in 20 1 || fail "an empty read-me was printed"
 kill $pid && wait $pid 2>/dev/null || true
 gone "$main" || fail "the portable copy's window stayed"
 
@@ -155,7 +155,7 @@ mkdir -m 700 "$work/locked" && mkdir "$work/locked/vrel-fileprint.lock" "$home" 
 main=$(window "$M") || fail "an unusable lock, past the path limit: no window"
 grep -q "$work/locked/vrel-fileprint.lock" "$err" || fail "an unusable lock was not reported: $(cat "$err")"
 exported "$main" Return $tabs
-[ -f "$home/VREL_FILE_LIST.TXT" ] || fail "past the path limit, no export in the home folder"
+[ -f "$home/VREL_FILE_LIST.TXT" ] || fail "past the path limit: no export at home"
 [ "$(grep -c "ホームフォルダ $home " "$err")" = 1 ] || fail "not said once that it lists the home folder: $(cat "$err")"
 
 # A desktop launches the menu entry with two folders: the window opens on the first, whose list
@@ -167,7 +167,7 @@ gio launch "$entry" "$folder" "$work/menus/other" &
 main=$(window "$M") || fail "the menu entry launched no window"
 owner=$(xdotool getwindowpid "$main")
 exported "$main" $tabs
-rm "$folder/VREL_FILE_LIST.TXT" || fail "the menu entry's window is not on the first folder"
+rm "$folder/VREL_FILE_LIST.TXT" || fail "menu entry's window: not the first folder"
 keys "$main" ctrl+x
-timeout 5 tail --pid="$owner" -f /dev/null || fail "Ctrl+X did not end the menu entry's program"
+timeout 5 tail --pid="$owner" -f /dev/null || fail "Ctrl+X left the program running"
 echo "ok"

@@ -19,16 +19,16 @@ daemon=$(pgrep -n -f "bindfs $work/share") || fail "no bindfs process"
 kill -STOP "$daemon"
 
 said=$(timeout 30 "$program" --export txt "$s" 2>&1 >/dev/null) || status=$?
-[ $status = 10 ] || fail "a script on the stopped share ended with $status, not 10"
+[ $status = 10 ] || fail "a script on the stopped share: exit $status, not 10"
 [ "$said" = "10 秒待ちましたが応答がありません: $s" ] || fail "a script on the stopped share said: $said"
 
 cd "$work/files"
 export XDG_RUNTIME_DIR=$work/run HOME=$work CUPS_SERVER=$s/cups.sock
 began=${EPOCHREALTIME/.}
 "$program" "$s" & pid=$!
-main=$(window "$M") || fail "no main window when started on a stopped share"
+main=$(window "$M") || fail "no window started on a stopped share"
 took=$(((${EPOCHREALTIME/.} - began) / 1000))
-[ $took -le 1000 ] || fail "the window took $took ms with a stopped share mounted"
+[ $took -le 1000 ] || fail "$took ms to a window with a stopped share"
 
 # The window waits on the share it was started on.
 sleep 1
@@ -46,8 +46,8 @@ T=5 box "the abort of printing to a server on the share" Return
 
 # Waiting on the share once more, for a file of it handed over, closing the window ends the
 # program at once.
-timeout 5 "$program" "$s/a.txt" || fail "a second start did not hand over a file of the stopped share"
+timeout 5 "$program" "$s/a.txt" || fail "no hand-over of a stopped share's file"
 sleep 1
 keys "$main" alt+F4
-timeout 3 tail --pid=$pid -f /dev/null || fail "closing the window while it waited did not end the program"
+timeout 3 tail --pid=$pid -f /dev/null || fail "closed while waiting, the program went on"
 echo ok

@@ -55,7 +55,7 @@ main=$(window "$M") && sleep 1 || fail "no main window"
 # 8800 x 7000 twips outside as Windows counts the frame: 587 x 467 at 96 dots an inch, centred. The
 # window manager frames only the client area; Wine keeps a caption of 23 pixels above it, and no
 # border beside it, since Windows 10's resize borders are invisible and not counted.
-placed "$main" 23 || fail "the main window's client area is at $x,$y"
+placed "$main" 23 || fail "the client area is at $x,$y"
 [ "$w x $((h + 23))" = "587 x 467" ] || fail "the main window is ${w}x$((h + 23))"
 
 # Listed at start; the focus starts in the pattern box.

@@ -1,5 +1,6 @@
 #include "core/text/textFile.h"
 #include "widgets/platform/window/diskWait.h"
+#include "widgets/platform/window/fixedOuterSize.h"
 #include "window.h"
 
 #include <QMessageBox>
@@ -38,6 +39,20 @@ private slots:
                 shown.last() += u' ' + entry->text();
         }
         QCOMPARE(shown, (QStringList{u"ファイル(&F) 印刷(&P) 印刷プレビュー(&V) 終了(&X)"_s, u"ヘルプ(&H) バージョン(&V) お読み下さい(&R)"_s}));
+    }
+
+    void outerSize()
+    {
+        // 8800 x 7000 twips, frame and all, where there is none (some window managers draw
+        // none); fixed, though the least size was the client's already.
+        QWidget bare(nullptr, Qt::FramelessWindowHint), fixed;
+        fixed.setMinimumSize(583, 463);
+        new FixedOuterSize(bare, 8800, 7000, FixedOuterSize::Border::Sizable);
+        new FixedOuterSize(fixed, 8800, 7000, FixedOuterSize::Border::Fixed);
+        bare.show();
+        fixed.show();
+        QTRY_COMPARE(bare.size(), QSize(587, 467));
+        QTRY_COMPARE(fixed.maximumSize(), QSize(583, 463));
     }
 
     void iconsAsDrawn()
