@@ -25,9 +25,9 @@ private slots:
         const auto banner = w->Label2->sizeHint().expandedTo({353, 16});
         const int h = std::max(12, w->Option1->sizeHint().height());
         QCOMPARE(layoutOf(*w->centralWidget()),
-                 u"window #000000 on #c0c0c0|QLabel 116,8 %1x%2 \"指定ディレクトリ・同一拡張子のファイルを表示・印刷します \" #000000 on #80ff80 ＭＳ ゴシック 12pt"
+                 u"window #000000 on #c0c0c0|QLabel 116,8 %1x%2 \"指定ディレクトリ・同一拡張子のファイルを表示・印刷します \" #000000 on #80ff80 " VREL_GOTHIC " 12pt"
                  "|QLabel 32,40 145x17 \"印刷ファイルタイプ\" #000000 on #c0ffc0|PatternBox 32,56 145x20 \"*.*\"|DriveListBox 32,88 145x20"
-                 "|DirListBox 32,112 145x226|FileListBox 32,360 145x18|ListBox 192,40 369x304 ＭＳ ゴシック 9pt"
+                 "|DirListBox 32,112 145x226|FileListBox 32,360 145x18|ListBox 192,40 369x304 " VREL_GOTHIC " 9pt"
                  "|QGroupBox 192,352 81x65 \"ファイル形式\"|QPushButton 280,368 89x25 \"ファイル出力\"|QPushButton 400,368 97x25 \"印　刷\""_s.arg(banner.width()).arg(banner.height()).split(u'|'));
         QCOMPARE(layoutOf(*w->Frame1), (QStringList{u"window \"ファイル形式\""_s, u"QRadioButton 8,%1 65x%2 \"TXT\""_s.arg(21 - (h - 1) / 2).arg(h),
                                                             u"QRadioButton 8,%1 65x%2 \"CSV\""_s.arg(45 - (h - 1) / 2).arg(h)}));

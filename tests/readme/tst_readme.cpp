@@ -65,9 +65,9 @@ private slots:
         QCOMPARE(r->minimumSize(), r->maximumSize()); // a border drag has nothing to give
         // In pixels at 96 dots an inch, 15 twips each; the swatches' colours text on ground.
         const QStringList swatches{u"#ffff00 on #000080"_s, u"#000000 on #ffffff"_s, u"#ffffff on #000000"_s, u"#ffffff on #ff0000"_s};
-        QStringList layout{u"window \"お読み下さい\" #000000 on #c0c0c0"_s, u"ListBox 56,8 465x355 ＭＳ 明朝 9.75pt"_s};
+        QStringList layout{u"window \"お読み下さい\" #000000 on #c0c0c0"_s, u"ListBox 56,8 465x355 " VREL_MINCHO " 9.75pt"_s};
         for (int i = 0; i < 4; ++i)
-            layout << u"ClickableLabel %1,384 25x17 \"C%2\" %3 ＭＳ ゴシック 12pt bold"_s.arg(128 + 40 * i).arg(i + 1).arg(swatches[i]);
+            layout << u"ClickableLabel %1,384 25x17 \"C%2\" %3 " VREL_GOTHIC " 12pt bold"_s.arg(128 + 40 * i).arg(i + 1).arg(swatches[i]);
         layout << u"QPushButton 320,384 81x25 \"印刷\""_s << u"QPushButton 424,384 89x25 \"閉じる\""_s;
         QCOMPARE(layoutOf(*r), layout);
         const auto defaults = colours(r->lstReadme);

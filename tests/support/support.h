@@ -25,6 +25,9 @@ using namespace Qt::StringLiterals;
 // What only a Linux run can check: elsewhere the rest of the test function is skipped.
 #ifdef Q_OS_LINUX
 #define VREL_LINUX_ONLY(why)
+// The Windows faces are not free: a Linux machine draws with their IPA stand-ins.
+#define VREL_GOTHIC "IPAGothic"
+#define VREL_MINCHO "IPAMincho"
 #include <sys/mount.h>
 
 // A small file system of the test's own (a 64 KiB tmpfs) on `dir` where one is `wanted`, gone
@@ -48,6 +51,8 @@ struct Tmpfs
     QFAIL(qPrintable(u"mounting a tmpfs was refused: "_s + (tmpfs).error))
 #else
 #define VREL_LINUX_ONLY(why) QSKIP("Linux only: " why)
+#define VREL_GOTHIC "ＭＳ ゴシック"
+#define VREL_MINCHO "ＭＳ 明朝"
 // Windows gives a test no file system of its own to fill, make read-only or hold 2^63-byte files.
 struct Tmpfs { explicit Tmpfs(const QString &, bool wanted = true) : wanted(wanted) {} bool wanted; };
 #define VREL_FAIL_WITHOUT(tmpfs) if ((tmpfs).wanted) VREL_LINUX_ONLY("a tmpfs of the test's own")

@@ -13,34 +13,21 @@ namespace platform {
 
 QtLinePrinter::QtLinePrinter(QPrinter &printer)
     : m_printer(printer)
-    , m_font(fontFor(QString(), m_points))
+    , m_font(namedFont(QString(), m_points))
 {
-}
-
-QFont QtLinePrinter::fontFor(const QString &name, qreal points)
-{
-    for (const QFont &known : {minchoFont(points), gothicFont(points)}) {
-        if (known.families().value(0) == name)
-            return known;
-    }
-    QFont font;
-    if (!name.isEmpty())
-        font.setFamilies({name});
-    font.setPointSizeF(points);
-    return font;
 }
 
 bool QtLinePrinter::setFontName(const QString &name)
 {
     m_fontName = name;
-    m_font = fontFor(m_fontName, m_points);
+    m_font = namedFont(m_fontName, m_points);
     return true;
 }
 
 bool QtLinePrinter::setFontSize(qreal points)
 {
     m_points = points;
-    m_font = fontFor(m_fontName, m_points);
+    m_font = namedFont(m_fontName, m_points);
     return true;
 }
 

@@ -39,9 +39,6 @@ public:
     bool endDocument() override;
     void discardDocument() override;
 
-    // The face a name stands for here: the Windows faces fall back on their IPA stand-ins.
-    static QFont fontFor(const QString &name, qreal points);
-
 private:
     struct Line
     {
