@@ -34,10 +34,8 @@ std::optional<Refused> print(const Request &request, const output::ShownList &sh
     const auto outcome = request.output == Request::Output::Printer
         ? dialog.printLinesOn(request.printerName, lines, output::kPrintIndent)
         : (made.isValid() ? dialog.printLinesToPdf(pdf, lines, output::kPrintIndent) : platform::PrintOutcome{Ended::Aborted, {}});
-    // The box's words, then why: by themselves they only say that it stopped.
     if (outcome.ended != Ended::Printed)
-        return Refused{ExitCode::NotPrinted,
-                       platform::printAbortedText() + (outcome.reason.isEmpty() ? QString() : u'\n' + outcome.reason)};
+        return Refused{ExitCode::NotPrinted, platform::printAbortedText(outcome.reason)};
     if (request.output != Request::Output::Pdf)
         return std::nullopt;
     QFile printed(pdf);

@@ -360,11 +360,11 @@ private slots:
         const auto silentAt = u"127.0.0.1:%1"_s.arg(silent.serverPort());
         QCOMPARE(script({u"--pdf"_s, printer->outputFileName(), home()}, silentAt), (QStringList{u"0"_s, printer->outputFileName() + u'\n', QString()}));
         QCOMPARE(printedPages(*printer), seen(listing, 6, *printer));
-        // To print, it gives that server its three seconds, then gives up.
+        // To print, it gives that server its three seconds, then gives up, saying so.
         const auto aborted = u"印刷処理を中断します"_s;
         QElapsedTimer waited;
         waited.start();
-        QCOMPARE(script({u"--print"_s, home()}, silentAt).value(2), aborted + u'\n');
+        QCOMPARE(script({u"--print"_s, home()}, silentAt).value(2), aborted + u": 3 秒待ちましたが応答がありません: 127.0.0.1\n"_s);
         QVERIFY(waited.elapsed() >= 3000 && waited.elapsed() < 3900);
         // On no printer, the print is not tried; "--export" as a printer's name is no export.
         QCOMPARE(script({u"--print"_s, home()}).value(2), aborted + u": プリンタがありません\n"_s);

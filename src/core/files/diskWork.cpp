@@ -83,9 +83,9 @@ void serve(const QString &path)
 
 } // namespace
 
-QString noAnswerText(const QString &path)
+QString noAnswerText(const QString &path, std::chrono::milliseconds limit)
 {
-    return QStringLiteral("%1 秒待ちましたが応答がありません\n").arg(kDiskWaitLimit.count() / 1000) + displayName(path);
+    return QStringLiteral("%1 秒待ちましたが応答がありません\n").arg(limit.count() / 1000) + displayName(path);
 }
 
 DiskWork::DiskWork(const QString &path, std::function<void(DiskProgress &)> work)

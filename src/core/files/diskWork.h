@@ -19,8 +19,8 @@ namespace platform {
 // waited for as long as it does.
 inline constexpr std::chrono::milliseconds kDiskWaitLimit {10000};
 
-// The words a person gets when `path` did not answer within the limit.
-QString noAnswerText(const QString &path);
+// The words a person gets when `path` did not answer within `limit`.
+QString noAnswerText(const QString &path, std::chrono::milliseconds limit = kDiskWaitLimit);
 
 // What work on a disk tells whoever waits for it, from the thread it runs on.
 class DiskProgress

@@ -51,15 +51,17 @@ LinePrinter &CommonDialog::linePrinter()
 
 PrintOutcome CommonDialog::printLines(const Lines &lines, int indent)
 {
-    if (!serverAnswers() || !showPrinterDialog(m_window, printer()))
+    if (const auto silence = serverSilence())
+        return abortPrinting(*silence);
+    if (!showPrinterDialog(m_window, printer()))
         return abortPrinting();
     return send(lines, indent);
 }
 
 PrintOutcome CommonDialog::printLinesOn(const QString &printerName, const Lines &lines, int indent)
 {
-    if (!serverAnswers())
-        return abortPrinting();
+    if (const auto silence = serverSilence())
+        return abortPrinting(*silence);
     const QString name = printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : printerName;
     if (name.isEmpty())
         return abortPrinting(QStringLiteral("プリンタがありません"));
@@ -98,8 +100,8 @@ PrintOutcome CommonDialog::send(const Lines &lines, int indent)
 
 std::optional<PrintOutcome> CommonDialog::preview(const Lines &lines, int indent)
 {
-    if (!serverAnswers())
-        return abortPrinting();
+    if (const auto silence = serverSilence())
+        return abortPrinting(*silence);
     setMousePointer(m_window, MousePointer::Hourglass);
     const std::optional<QStringList> text = lines();
     if (!text)
@@ -130,15 +132,19 @@ std::optional<PrintOutcome> CommonDialog::preview(const Lines &lines, int indent
     return std::nullopt;
 }
 
-bool CommonDialog::serverAnswers()
+std::optional<QString> CommonDialog::serverSilence()
 {
     // Making the printer, the printer dialog and the job all wait on the server as long as it
     // takes, so it is asked first, every time: one that answered the last print may not now.
     // The check gives up on a server that takes the connection and says nothing; the wait, on
-    // a name that does not resolve.
-    const auto answers = waitOnDisk(m_window, printServerName(),
-                                    [](DiskProgress &) { return printServerAnswers(kServerPatience); });
-    return answers.value_or(false);
+    // a name that does not resolve, and a window that is shown has said so already.
+    const QString server = printServerName();
+    const auto answers = waitOnDisk(m_window, server, [](DiskProgress &) { return printServerAnswers(kServerPatience); });
+    if (!answers)
+        return m_window->isVisible() ? QString() : noAnswerText(server);
+    if (!*answers)
+        return noAnswerText(server, kServerPatience);
+    return std::nullopt;
 }
 
 bool CommonDialog::typeset(const Lines &lines, int indent, bool send)
@@ -201,15 +207,15 @@ PrintOutcome CommonDialog::abortPrinting(const QString &reason)
     return {PrintOutcome::Ended::Aborted, reason};
 }
 
-QString printAbortedText()
+QString printAbortedText(const QString &reason)
 {
-    return QStringLiteral("印刷処理を中断します");
+    return QStringLiteral("印刷処理を中断します") + (reason.isEmpty() ? QString() : u'\n' + reason);
 }
 
 void tellPrintOutcome(QWidget *window, const PrintOutcome &outcome)
 {
     if (outcome.ended == PrintOutcome::Ended::Aborted)
-        messageBox(window, printAbortedText());
+        messageBox(window, printAbortedText(outcome.reason));
     setMousePointer(window, MousePointer::Default);
 }
 

@@ -20,15 +20,15 @@ struct PrintOutcome
 {
     enum class Ended { Printed, Cancelled, Aborted };
     Ended ended = Ended::Printed;
-    // Why it was aborted, where more is known than that it stopped: no such printer, or the
-    // print server's refusal in its own words.
+    // Why it was aborted, where more is known than that it stopped: no such printer, the print
+    // server's silence, or its refusal in its own words.
     QString reason;
 };
 
-// What a person is told of an aborted print.
-QString printAbortedText();
-// The window's end of a print: an aborted one is told in a box under the pointer the print left
-// up, then the window's default pointer is back, however it ended.
+// What a person is told of an aborted print, and why where that is known.
+QString printAbortedText(const QString &reason = {});
+// The window's end of a print: an aborted one is told, with why, in a box under the pointer the
+// print left up, then the window's default pointer is back, however it ended.
 void tellPrintOutcome(QWidget *window, const PrintOutcome &outcome);
 
 // A window's printer: the dialog that picks it and the printer the lines go to, one and the
@@ -69,8 +69,9 @@ public:
     void setLinePrinter(LinePrinter *linePrinter) { m_linePrinter = linePrinter; }
 
 private:
-    // Whether the print server answers, asked off the window's thread.
-    bool serverAnswers();
+    // Why the print server cannot be used now, asked off the window's thread (empty where a box
+    // has said so); nothing when it answers.
+    std::optional<QString> serverSilence();
     // Nothing when the person asked for the previewed pages to be printed.
     std::optional<PrintOutcome> preview(const Lines &lines, int indent);
     // The hourglass, then the pages typeset and sent as a job.
