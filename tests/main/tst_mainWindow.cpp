@@ -140,9 +140,19 @@ private slots:
     {
         QTRY_VERIFY(w->Drive1->findText(QDir::toNativeSeparators(QDir::rootPath())) >= 0);
         QCOMPARE(w->Drive1->findText(u"/proc"_s), -1);
+        w->Dir1->setCurrentRow(0);
+        QTest::keyClick(w->Dir1, Qt::Key_Down);
+        QCOMPARE(w->Dir1->currentRow(), 1);
         VREL_LINUX_ONLY("names Windows cannot have");
 #ifdef Q_OS_LINUX
         QTemporaryDir dir;
+        // The drive shown is the mount that holds the folder, however long another's name.
+        const Tmpfs disk(dir.path());
+        VREL_FAIL_WITHOUT(disk);
+        for (const QString &root : {dir.path(), QDir::rootPath()}) {
+            w->Drive1->showDriveOf(root);
+            QCOMPARE(w->Drive1->currentText(), root);
+        }
         const QByteArray sub = QFile::encodeName(dir.path()) + "/漢\xEF\xBF\xBD\xFF";
         QCOMPARE(std::system(("mkdir -p '" + sub + "/gone'").constData()), 0); // beyond QDir, which needs text
         makeFile(pathFromNative(sub), "x.txt");
