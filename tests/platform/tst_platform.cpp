@@ -1,13 +1,11 @@
 #include "core/process/singleCopy.h"
 #include "network/handOff.h"
 #include "support.h"
-#include "widgets/platform/printing/printServer.h"
 
 #include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QTcpServer>
 #include <QThread>
 
 #ifdef Q_OS_LINUX
@@ -177,18 +175,6 @@ private slots:
         QVERIFY(other.waitForStarted());
         QVERIFY(!handFolderOver(u"/a"_s, u"*"_s, 5s, run.filePath(u"other"_s)));
         QVERIFY(other.waitForFinished());
-#endif
-    }
-
-    void printServerThatNeverAnswers()
-    {
-        VREL_LINUX_ONLY("Windows prints through its spooler");
-#ifdef Q_OS_LINUX
-        // Named by its address, it takes the connection and says nothing.
-        QTcpServer server;
-        QVERIFY(server.listen(QHostAddress::LocalHost));
-        qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(server.serverPort()));
-        QVERIFY(!printServerAnswers(300ms));
 #endif
     }
 

@@ -99,7 +99,12 @@ QByteArray serverName()
 
 QString printServerName()
 {
-    return QString::fromLocal8Bit(serverName());
+    QByteArray name = serverName();
+    QLibrary cups(QStringLiteral("cups"), 2);
+    const auto serverPort = reinterpret_cast<int (*)()>(cups.resolve("ippPort"));
+    if (!name.isEmpty() && !name.startsWith('/') && serverPort && serverPort() != 631)
+        name += ':' + QByteArray::number(serverPort());
+    return QString::fromLocal8Bit(name);
 }
 
 bool printServerAnswers(std::chrono::milliseconds timeout)

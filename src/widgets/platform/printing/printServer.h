@@ -12,8 +12,9 @@ namespace platform {
 // says nothing is silent, and making a printer against it would wait on it for good.
 bool printServerAnswers(std::chrono::milliseconds timeout);
 
-// Where that server is, as libcups finds it without asking it: a host, with its port or not,
-// or a socket's path; empty where nothing is printed through a server.
+// Where that server is, as libcups finds it without asking it and as a person writes it: a host,
+// with its port where that is not IPP's own, or a socket's path; empty where nothing is printed
+// through a server.
 QString printServerName();
 
 // Why the print server refused the last request this thread made of it, in its own words;
