@@ -132,6 +132,7 @@ int main(int argc, char *argv[])
     // A thread held by a file system that stopped answering is left to it: waiting for it, or
     // for anything it holds, would keep the program from ending.
     if (platform::diskWorkLeftBehind()) {
+        lock.release();
         std::fflush(nullptr);
         std::_Exit(exitCode);
     }

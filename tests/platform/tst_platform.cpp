@@ -196,6 +196,17 @@ private slots:
 #endif
     }
 
+    void lockGivenUp()
+    {
+        // Given up before the end of a run, the claim is the next copy's at once.
+        QTemporaryDir run;
+        SingleCopyLock first(run.path()), next(run.path());
+        QCOMPARE(first.acquire(), SingleCopyLock::Claim::Taken);
+        QCOMPARE(next.acquire(), SingleCopyLock::Claim::HeldByAnotherCopy);
+        first.release();
+        QCOMPARE(next.acquire(), SingleCopyLock::Claim::Taken);
+    }
+
     void lockOfAnotherUser()
     {
         VREL_LINUX_ONLY("another user's file");

@@ -59,6 +59,11 @@ SingleCopyLock::SingleCopyLock(const QString &directory)
 
 SingleCopyLock::~SingleCopyLock() = default;
 
+void SingleCopyLock::release()
+{
+    m_lock.reset();
+}
+
 SingleCopyLock::Claim SingleCopyLock::acquire()
 {
     m_lock = std::make_unique<QLockFile>(m_path);
@@ -82,8 +87,14 @@ SingleCopyLock::Claim SingleCopyLock::acquire()
 
 SingleCopyLock::~SingleCopyLock()
 {
+    release();
+}
+
+void SingleCopyLock::release()
+{
     if (m_fd >= 0)
         close(m_fd);
+    m_fd = -1;
 }
 
 SingleCopyLock::Claim SingleCopyLock::acquire()
