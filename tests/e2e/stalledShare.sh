@@ -20,7 +20,7 @@ kill -STOP "$daemon"
 
 said=$(timeout 30 "$program" --export txt "$s" 2>&1 >/dev/null) || status=$?
 [ $status = 10 ] || fail "a script on the stopped share: exit $status, not 10"
-[ "$said" = "10 秒待ちましたが応答がありません: $s" ] || fail "a script on the stopped share said: $said"
+[ "$said" = "10 秒待ちましたが応答がありません: $s" ] || fail "the script said: $said"
 
 cd "$work/files"
 export XDG_RUNTIME_DIR=$work/run HOME=$work CUPS_SERVER=$s/cups.sock

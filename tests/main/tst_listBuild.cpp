@@ -2,6 +2,7 @@
 #include "support.h"
 
 using namespace listBuild;
+using namespace fixtures;
 using namespace platform;
 
 // What the build of `dir`, named as the window and a script name it, made: its lines, or the
@@ -66,7 +67,7 @@ private slots:
         const Tmpfs disk(dir.path(), onTmpfs);
         VREL_FAIL_WITHOUT(disk);
         for (const Made &f : files)
-            fixtures::makeFile(dir.path(), f.name, f.size, f.modified);
+            makeFile(dir.path(), f.name, f.size, f.modified);
         DiskProgress answers;
         QCOMPARE(built(dir.path(), readFileFacts, &answers), lines.replace(u"DIR"_s, QDir::toNativeSeparators(dir.path())).split(u'|'));
         // Each file's facts, read in both passes, are answers from the disk that a wait counts.
@@ -78,8 +79,8 @@ private slots:
         // a.txt grows from one digit to seven characters: the list is laid out for what the
         // second pass read, no figure cut, every line as wide as the next.
         QTemporaryDir dir;
-        fixtures::makeFile(dir.path(), "a.txt", 5);
-        fixtures::makeFile(dir.path(), "b.txt", 10);
+        makeFile(dir.path(), "a.txt", 5);
+        makeFile(dir.path(), "b.txt", 10);
         int reads = 0;
         QCOMPARE(built(dir.path(), [&](const OpenDirectory &at, const QByteArray &name) {
                      auto facts = readFileFacts(at, name);
@@ -93,7 +94,7 @@ private slots:
     void fileGoneBetweenPasses()
     {
         QTemporaryDir dir;
-        fixtures::makeFile(dir.path(), "b.txt");
+        makeFile(dir.path(), "b.txt");
         const QString path = dir.filePath(u"b.txt"_s);
         QCOMPARE(built(dir.path(), [&](const OpenDirectory &at, const QByteArray &name) {
                      const auto facts = readFileFacts(at, name);

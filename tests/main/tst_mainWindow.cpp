@@ -149,7 +149,7 @@ private slots:
         // The drive shown is the mount that holds the folder, however long another's name.
         const Tmpfs disk(dir.path());
         VREL_FAIL_WITHOUT(disk);
-        for (const QString &root : {dir.path(), QDir::rootPath()}) {
+        for (const auto &root : {dir.path(), QDir::rootPath()}) {
             w->Drive1->showDriveOf(root);
             QCOMPARE(w->Drive1->currentText(), root);
         }
