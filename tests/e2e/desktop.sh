@@ -114,7 +114,7 @@ exported "$main" ctrl+a asterisk period asterisk Return $tabs
 grep -q "$line" VREL_FILE_LIST.TXT || fail "no list file, or not this list"
 # The installed command's export, alongside the window, on the folder whose name is no valid
 # text, as the shell gives its bytes.
-LD_DEBUG=libs LD_DEBUG_OUTPUT=$work/ld cli --export csv "$handed" >/dev/null || fail "a script's export"
+LD_DEBUG=libs LD_DEBUG_OUTPUT=$work/ld cli --export=csv "$handed" >/dev/null || fail "a script's export"
 grep -q libQt6Core "$work"/ld.* && ! grep -q libQt6Gui "$work"/ld.* || fail "the export mapped a window library"
 grep -q $'^"d",".doc","[0-9]*","97-10-21","09:05:03"\r$' "$handed/VREL_FILE_LIST.CSV" || fail "a script's export: not this list"
 rm "$jobs"/*
