@@ -212,7 +212,7 @@ private slots:
         const QByteArray file = QFile::encodeName(run.path()) + "/vrel-fileprint.lock";
         makeFile(run.path(), "vrel-fileprint.lock");
         QVERIFY(::chown(file, 4242, 4242) == 0 || ::mount("/dev/null", file, nullptr, MS_BIND, nullptr) == 0);
-        const auto unbind = qScopeGuard([&, in = ::dup(0)] { ::umount2(file, MNT_DETACH); ::dup2(in, 0); ::close(in); });
+        const auto undo = qScopeGuard([&, in = ::dup(0)] { ::umount2(file, MNT_DETACH); ::dup2(in, 0); ::close(in); });
         ::close(0);
         QCOMPARE(SingleCopyLock(run.path()).acquire(), SingleCopyLock::Claim::Unavailable);
 #endif
