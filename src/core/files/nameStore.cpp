@@ -28,6 +28,19 @@ void ListedFiles::appendName(qsizetype i, QString &text) const
         text += name(i);
 }
 
+QChar ListedFiles::front(qsizetype i) const
+{
+    const Span &f = m_files[i];
+    if (f.nameLength < 0 && f.nativeLength > 0) {
+        // Printable ASCII is shown as itself, whatever bytes follow it.
+        const char first = m_nativeNames[f.nativeStart];
+        if (first >= 0x20 && first < 0x7F)
+            return QLatin1Char(first);
+    }
+    const QString shown = name(i);
+    return shown.isEmpty() ? QChar() : shown.front();
+}
+
 QByteArray ListedFiles::nativeName(qsizetype i) const
 {
     return m_nativeNames.sliced(m_files[i].nativeStart, m_files[i].nativeLength);

@@ -17,6 +17,9 @@ public:
     QString name(qsizetype i) const;
     // name(i) at the end of `text`; a name shown as its bytes are goes in without being made first.
     void appendName(qsizetype i, QString &text) const;
+    // The first character of name(i), or a null character for an empty name; the name is not made
+    // when its first byte says it.
+    QChar front(qsizetype i) const;
     QByteArray nativeName(qsizetype i) const;
     // Whether the name is printable ASCII alone, and so shown and written as it is.
     bool isPlainAscii(qsizetype i) const;

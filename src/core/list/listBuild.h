@@ -59,6 +59,7 @@ public:
     QString fileName(qsizetype i) const { return m_listed.name(i); }
     void appendFileName(qsizetype i, QString &text) const { m_listed.appendName(i, text); }
     bool fileNameIsPlainAscii(qsizetype i) const { return m_listed.isPlainAscii(i); }
+    QChar fileNameFront(qsizetype i) const { return m_listed.front(i); }
     // Line i laid out at the end of `text`, with nothing made in passing: an export writes ten
     // thousand of them into one text.
     void appendLine(qsizetype i, QString &text) const;
