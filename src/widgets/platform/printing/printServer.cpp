@@ -86,33 +86,45 @@ Reply ask(const sockaddr *address, socklen_t length, const QByteArray &host, Clo
     return reply;
 }
 
-// Where CUPS itself would go: its variable, its client configuration or its default socket.
-// Without the library nothing is printed through a server at all.
-QByteArray serverName()
+// libcups by name, so that a system without it still runs: without the library nothing is
+// printed through a server at all.
+QFunctionPointer cups(const char *function)
 {
-    QLibrary cups(QStringLiteral("cups"), 2);
-    const auto name = reinterpret_cast<const char *(*)()>(cups.resolve("cupsServer"));
-    return name ? QByteArray(name()) : QByteArray();
+    return QLibrary(QStringLiteral("cups"), 2).resolve(function);
+}
+
+// Where CUPS itself would go: its variable, its client configuration or its default socket,
+// and the port it would ask there.
+struct Server
+{
+    QByteArray name;
+    int port = 0;
+};
+
+Server cupsServer()
+{
+    const auto name = reinterpret_cast<const char *(*)()>(cups("cupsServer"));
+    const auto port = reinterpret_cast<int (*)()>(cups("ippPort"));
+    if (!name || !port)
+        return {};
+    return {name(), port()};
 }
 
 } // namespace
 
 QString printServerName()
 {
-    QByteArray name = serverName();
-    QLibrary cups(QStringLiteral("cups"), 2);
-    const auto serverPort = reinterpret_cast<int (*)()>(cups.resolve("ippPort"));
-    if (!name.isEmpty() && !name.startsWith('/') && serverPort && serverPort() != 631)
-        name += ':' + QByteArray::number(serverPort());
-    return QString::fromLocal8Bit(name);
+    const Server s = cupsServer();
+    if (!s.name.isEmpty() && !s.name.startsWith('/') && s.port != 631)
+        return QString::fromLocal8Bit(s.name + ':' + QByteArray::number(s.port));
+    return QString::fromLocal8Bit(s.name);
 }
 
 bool printServerAnswers(std::chrono::milliseconds timeout)
 {
-    QLibrary cups(QStringLiteral("cups"), 2);
-    const auto serverPort = reinterpret_cast<int (*)()>(cups.resolve("ippPort"));
-    const QByteArray server = serverName();
-    if (server.isEmpty() || !serverPort)
+    const Server s = cupsServer();
+    const QByteArray &server = s.name;
+    if (server.isEmpty())
         return true;
     const Clock::time_point deadline = Clock::now() + timeout;
 
@@ -130,7 +142,7 @@ bool printServerAnswers(std::chrono::milliseconds timeout)
     hints.ai_socktype = SOCK_STREAM;
     hints.ai_flags = AI_ADDRCONFIG;
     addrinfo *found = nullptr;
-    if (getaddrinfo(server.constData(), QByteArray::number(serverPort()).constData(), &hints, &found) != 0)
+    if (getaddrinfo(server.constData(), QByteArray::number(s.port).constData(), &hints, &found) != 0)
         return true;
     Reply reply = Reply::Absent;
     for (const addrinfo *a = found; a && reply == Reply::Absent; a = a->ai_next)
@@ -141,9 +153,8 @@ bool printServerAnswers(std::chrono::milliseconds timeout)
 
 QString printServerRefusal()
 {
-    QLibrary cups(QStringLiteral("cups"), 2);
-    const auto lastError = reinterpret_cast<int (*)()>(cups.resolve("cupsLastError"));
-    const auto lastErrorText = reinterpret_cast<const char *(*)()>(cups.resolve("cupsLastErrorString"));
+    const auto lastError = reinterpret_cast<int (*)()>(cups("cupsLastError"));
+    const auto lastErrorText = reinterpret_cast<const char *(*)()>(cups("cupsLastErrorString"));
     // IPP's successful answers are all below 0x0100.
     if (!lastError || !lastErrorText || lastError() < 0x0100)
         return {};
@@ -153,8 +164,7 @@ QString printServerRefusal()
 void forgetPrintServer()
 {
     // libcups keeps its server per thread; a socket that cannot exist is refused at once.
-    QLibrary cups(QStringLiteral("cups"), 2);
-    if (const auto setServer = reinterpret_cast<void (*)(const char *)>(cups.resolve("cupsSetServer")))
+    if (const auto setServer = reinterpret_cast<void (*)(const char *)>(cups("cupsSetServer")))
         setServer("/nonexistent/vrel-fileprint");
 }
 
