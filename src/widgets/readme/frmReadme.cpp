@@ -167,10 +167,9 @@ void frmReadme::Command2_Click()
     platform::tellPrintOutcome(this, cdl_read->printLines([this] { return readDataFile(); }, kIndent));
 }
 
-void frmReadme::closeEvent(QCloseEvent *event)
+void frmReadme::closeEvent(QCloseEvent *)
 {
     // The close box ends the window as "閉じる" does, so the main window never keeps an
-    // hourglass with no read-me window left to close.
+    // hourglass with no read-me window left to close. The event stays accepted: it always closes.
     restoreMainPointer();
-    QWidget::closeEvent(event);
 }
