@@ -8,6 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
 namespace bench {
 
 std::vector<double> interleavedMedianSeconds(int rounds, const std::vector<std::function<void()>> &work)
@@ -35,6 +39,29 @@ std::function<void()> process(const QString &command)
     return [line] {
         if (std::system(line.constData()) != 0)
             std::fprintf(stderr, "failed: %s\n", line.constData());
+    };
+}
+
+std::function<void()> spawned(const QString &program, const QStringList &arguments)
+{
+    std::vector<QByteArray> args{program.toLocal8Bit()};
+    for (const QString &a : arguments)
+        args.push_back(a.toLocal8Bit());
+    return [args] {
+        std::vector<char *> argv;
+        for (const QByteArray &a : args)
+            argv.push_back(const_cast<char *>(a.constData()));
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        pid_t pid = 0;
+        int status = 0;
+        if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0 || waitpid(pid, &status, 0) != pid
+            || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            std::fprintf(stderr, "failed: %s\n", argv[0]);
+        posix_spawn_file_actions_destroy(&actions);
     };
 }
 

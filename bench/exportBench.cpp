@@ -2,9 +2,10 @@
 // window, the real list build and the real write into the listed directory.
 //
 // Usage: bench_export WORKDIR RUNS
-// Prints, per format, "FORMAT median-ms bytes", and leaves WORKDIR/iconv-FORMAT.txt: UTF-8
-// text of the same byte size, for the plain tool it is measured against.
+// Against iconv converting UTF-8 text of the list file's byte size to code page 932, as a whole
+// process; the two run in turns. Prints, per format, "FORMAT export-ms iconv-ms bytes", medians.
 
+#include "benchSupport.h"
 #include "widgets/main/frmVREL_FP.h"
 #include "core/list/listFile.h"
 #include "core/text/cp932.h"
@@ -16,7 +17,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QRadioButton>
 #include <QTest>
@@ -66,12 +66,6 @@ bool writeIconvInput(const QStringList &lines, qint64 size, const QString &targe
     return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
 }
 
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -113,21 +107,21 @@ int main(int argc, char *argv[])
     } formats[] = {{window.Option1, "TXT", u"VREL_FILE_LIST.TXT"_s}, {window.Option2, "CSV", u"VREL_FILE_LIST.CSV"_s}};
     for (const auto &format : formats) {
         format.option->setChecked(true);
-        QList<double> times;
-        for (int i = 0; i < runs; ++i) {
-            QElapsedTimer timer;
-            timer.start();
-            output::ExportFileList(window);
-            times.append(double(timer.nsecsElapsed()) / 1e6);
-        }
+        // One export first, for the size of the file that the plain tool's input matches.
+        output::ExportFileList(window);
         const QString listFile = listed + u'/' + format.fileName;
         const qint64 size = QFileInfo(listFile).size();
         const auto listFormat = format.option == window.Option1 ? output::ListFormat::Txt : output::ListFormat::Csv;
         const QString text = platform::fromCp932(output::listFileBytes(listFormat, output::shownList(window)));
-        if (!writeIconvInput(text.split(u"\r\n"_s, Qt::SkipEmptyParts), size,
-                             work + u"/iconv-"_s + QLatin1StringView(format.label) + u".txt"_s))
+        const QString iconvInput = work + u"/iconv-"_s + QLatin1StringView(format.label) + u".txt"_s;
+        if (!writeIconvInput(text.split(u"\r\n"_s, Qt::SkipEmptyParts), size, iconvInput))
             return 1;
-        std::printf("%s %.3f %lld\n", format.label, median(times), static_cast<long long>(size));
+        const std::vector<std::function<void()>> work{
+            [&window] { output::ExportFileList(window); },
+            bench::spawned(u"iconv"_s, {u"-f"_s, u"UTF-8"_s, u"-t"_s, u"CP932"_s, u"-o"_s, iconvInput + u".out"_s, iconvInput})};
+        bench::interleavedMedianSeconds(3, work);
+        const std::vector<double> medians = bench::interleavedMedianSeconds(runs, work);
+        std::printf("%s %.3f %.3f %lld\n", format.label, medians[0] * 1e3, medians[1] * 1e3, static_cast<long long>(size));
     }
     platform::setMessageBoxService(nullptr);
     return 0;
