@@ -17,9 +17,9 @@ public:
     QString name(qsizetype i) const;
     // name(i) at the end of `text`; a name shown as its bytes are goes in without being made first.
     void appendName(qsizetype i, QString &text) const;
-    // The first character of name(i), or a null character for an empty name; the name is not made
-    // when its first byte says it.
-    QChar front(qsizetype i) const;
+    // Whether name(i) begins with one of `characters`, printable ASCII other than "?": each is
+    // shown for its own byte alone, so the name need not be made to tell.
+    bool beginsWithOneOf(qsizetype i, QLatin1StringView characters) const;
     QByteArray nativeName(qsizetype i) const;
     // Whether the name is printable ASCII alone, and so shown and written as it is.
     bool isPlainAscii(qsizetype i) const;

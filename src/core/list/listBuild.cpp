@@ -93,6 +93,8 @@ std::variant<FileTable, UnreadableFile> buildFileList(const QString &directory, 
         const QString fileName = files.name(i);
         const NameParts parts = splitFileName(fileName);
         f.nameCells = platform::displayCells(parts.name);
+        // Asked once here, where the name is made anyway, rather than at every export.
+        f.nameHasCp932Form = platform::hasCp932Form(fileName);
         table.nameWidth = std::max(table.nameWidth, f.nameCells);
         table.extWidth = std::max(table.extWidth, int(parts.extension.size()));
         const auto facts = readOne(i);

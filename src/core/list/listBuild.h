@@ -58,8 +58,13 @@ public:
     // The file's name as listed, extension and all.
     QString fileName(qsizetype i) const { return m_listed.name(i); }
     void appendFileName(qsizetype i, QString &text) const { m_listed.appendName(i, text); }
-    bool fileNameIsPlainAscii(qsizetype i) const { return m_listed.isPlainAscii(i); }
-    QChar fileNameFront(qsizetype i) const { return m_listed.front(i); }
+    // Whether every character of the name has a form in code page 932, so that a file written
+    // in it keeps the name whole.
+    bool fileNameHasCp932Form(qsizetype i) const { return m_files[i].nameHasCp932Form; }
+    bool fileNameBeginsWithOneOf(qsizetype i, QLatin1StringView characters) const
+    {
+        return m_listed.beginsWithOneOf(i, characters);
+    }
     // Line i laid out at the end of `text`, with nothing made in passing: an export writes ten
     // thousand of them into one text.
     void appendLine(qsizetype i, QString &text) const;
@@ -77,7 +82,7 @@ private:
     friend std::variant<FileTable, UnreadableFile> buildFileList(const QString &, const platform::ListedFiles &,
                                                                 const FactsReader &, platform::DiskProgress *);
 
-    // What the second pass read of a file, in 24 bytes: its size is what its running total
+    // What the two passes learnt of a file, in 24 bytes: its size is what its running total
     // adds to the one before, and the fields of its time after the year are a clock's, each
     // below 256. Its name is the directory read's.
     struct File
@@ -86,6 +91,7 @@ private:
         qint32 nameCells = 0;
         qint32 year = 0;
         std::array<quint8, 5> monthToSecond {};
+        bool nameHasCp932Form = true;
     };
 
     platform::FileFacts facts(qsizetype i) const;

@@ -109,12 +109,8 @@ QString lostCharactersLine(ListFormat format, const ShownList &shown)
 {
     CountedNames names;
     for (qsizetype i = 0; i < shown.count(); ++i) {
-        // Nearly every name is plain ASCII, which loses nothing: it is not even made as text.
-        if (shown.files->fileNameIsPlainAscii(i))
-            continue;
-        const QString name = shown.files->fileName(i);
-        if (!platform::hasCp932Form(name))
-            names.add(name);
+        if (!shown.files->fileNameHasCp932Form(i))
+            names.add(shown.files->fileName(i));
     }
     QStringList losing;
     if (format == ListFormat::Txt && !platform::hasCp932Form(headerDirectory(shown)))
@@ -141,7 +137,7 @@ QString formulaNamesLine(ListFormat format, const ShownList &shown)
     CountedNames names;
     for (qsizetype i = 0; i < shown.count(); ++i) {
         // The first character alone decides, and ten thousand names need not be made for it.
-        if (QStringView(u"=+-@").contains(shown.files->fileNameFront(i)))
+        if (shown.files->fileNameBeginsWithOneOf(i, QLatin1StringView("=+-@")))
             names.add(shown.files->fileName(i));
     }
     if (names.count() == 0)
