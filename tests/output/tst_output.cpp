@@ -105,12 +105,6 @@ private slots:
 #endif
     }
 
-    void totalLineWithNoRoomForAGap()
-    {
-        // "Total(100)" and "50,000" overrun 15 cells: they meet with no gap.
-        QCOMPARE(output::totalLine(100, 50000, 15), u"Total(100)50,000"_s);
-    }
-
     void oneOperationAtATime_data()
     {
         // Done while a's list is read or while a command on it asks: the folder shown and its
@@ -306,6 +300,8 @@ private slots:
     {
         auto &pdf = m->printToPdf(*w->CommonDialog, w);
         makeFile(home(), "a.txt");
+        // Each print asks the print server first, through a socket that is closed again.
+        const auto open = QDir(u"/proc/self/fd"_s).count();
         // The read-me command may have left the hourglass: the empty list's message leaves it,
         // for the print and the preview alike; the abort path, on a cancelled dialog or a printer
         // failing at the second line, printed or previewed, ends it.
@@ -326,6 +322,7 @@ private slots:
         QCOMPARE(m->person.trace, QStringList({empty, empty, u"printer dialog"_s + kWait, u"discard"_s + kWait, abort, u"printer dialog"_s}) + failing
                                       + QStringList{kPreview} + failing);
         QVERIFY(!QFile::exists(pdf.outputFileName()));
+        QCOMPARE(QDir(u"/proc/self/fd"_s).count(), open);
     }
 
     void previewDrawsAndPrintsThePages()

@@ -178,14 +178,15 @@ private slots:
         VREL_LINUX_ONLY("a directory of the user's own under /tmp");
 #ifdef Q_OS_LINUX
         // Qt's runtime directory unusable, its fallback taken by another (here a file): one of the
-        // user's own in the temporary directory, closed to others, holds the lock and the socket;
-        // a link put there first is refused.
+        // user's own in the temporary directory, the user's alone to read, write and enter, holds
+        // the lock and the socket; a link put there first is refused.
         QTemporaryDir tmp;
         qputenv("XDG_RUNTIME_DIR", "/dev/null/run");
         qputenv("TMPDIR", QFile::encodeName(tmp.path()));
         makeFile(tmp.path(), "runtime-"_ba + ::getpwuid(::geteuid())->pw_name);
         const QString own = tmp.filePath(u"vrel-fileprint-%1"_s.arg(::geteuid()));
         QCOMPARE(handOffName(), own + u"/vrel-fileprint.handoff"_s);
+        QCOMPARE(QFile::permissions(own), QFile::Permissions(0x7700));
         QVERIFY(QDir(own).removeRecursively() && QFile::link(tmp.path(), own));
         QCOMPARE(userRuntimeDirectory(), QString());
 #endif
