@@ -6,6 +6,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QSemaphore>
 #include <QThread>
 
 #ifdef Q_OS_LINUX
@@ -151,6 +152,19 @@ private slots:
         QTEST(listed && *listed, "listed");
         QTEST(s_reads.load(), "reads");
 #endif
+    }
+
+    void endHeardAtOnce()
+    {
+        // The loop hears of the end as it comes, not at its next look at the clock.
+        QSemaphore go;
+        auto work = std::make_shared<DiskWork>(m_dir.path(), [&go](DiskProgress &) { go.acquire(); });
+        int heard = -1;
+        whenDiskWorkEnds(this, work, 10s, [&heard](bool ended) { heard = ended; });
+        go.release();
+        QVERIFY(work->finished(5s));
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(heard, 1);
     }
 
     void peersThatNeverAnswer()

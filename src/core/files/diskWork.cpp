@@ -20,6 +20,8 @@ struct DiskJob
     std::mutex mutex;
     std::condition_variable finished;
     bool done = false;
+    // Told from the work's thread, under the mutex, the moment the work ends.
+    std::function<void()> ended;
 };
 
 namespace {
@@ -75,6 +77,8 @@ void serve(const QString &path)
         {
             const std::lock_guard lock(job->mutex);
             job->done = true;
+            if (job->ended)
+                job->ended();
         }
         job->finished.notify_all();
         job = std::move(following);
@@ -104,6 +108,15 @@ bool DiskWork::finished(std::chrono::milliseconds within)
 {
     std::unique_lock lock(m_job->mutex);
     return m_job->finished.wait_for(lock, within, [this] { return m_job->done; });
+}
+
+void DiskWork::whenEnded(std::function<void()> call)
+{
+    const std::lock_guard lock(m_job->mutex);
+    if (m_job->done && call)
+        call();
+    else
+        m_job->ended = std::move(call);
 }
 
 bool DiskWork::stalled(std::chrono::milliseconds limit)
@@ -136,22 +149,53 @@ bool DiskWork::wait(std::chrono::milliseconds limit)
     return true;
 }
 
+namespace {
+
+// Looks at the work every so often to see whether it stalled, and at once when its thread says it
+// ended: a print or a list that takes a moment is not kept waiting for the next look on top.
+class EndWatch final : public QTimer
+{
+public:
+    EndWatch(QObject *context, std::shared_ptr<DiskWork> work, std::chrono::milliseconds limit,
+             std::function<void(bool ended)> ended)
+        : QTimer(context), m_work(std::move(work)), m_limit(limit), m_ended(std::move(ended))
+    {
+        connect(this, &QTimer::timeout, this, &EndWatch::look);
+        start(kLook);
+        // The thread may only post to this watch while it lives: it is told under the work's
+        // mutex, which the destructor takes to tell the work it is gone.
+        m_work->whenEnded([this] { QMetaObject::invokeMethod(this, &EndWatch::look, Qt::QueuedConnection); });
+    }
+    ~EndWatch() override { m_work->whenEnded(nullptr); }
+    EndWatch(const EndWatch &) = delete;
+    EndWatch &operator=(const EndWatch &) = delete;
+
+private:
+    void look()
+    {
+        if (!isActive())
+            return;
+        const bool finished = m_work->finished();
+        if (!finished && !m_work->stalled(m_limit))
+            return;
+        if (!finished)
+            m_work->abandon();
+        stop();
+        deleteLater();
+        m_ended(finished);
+    }
+
+    std::shared_ptr<DiskWork> m_work;
+    std::chrono::milliseconds m_limit;
+    std::function<void(bool ended)> m_ended;
+};
+
+} // namespace
+
 void whenDiskWorkEnds(QObject *context, std::shared_ptr<DiskWork> work, std::chrono::milliseconds limit,
                       std::function<void(bool ended)> ended)
 {
-    // The thread cannot safely reach the loop, whose context may be gone by the time it ends.
-    auto *poll = new QTimer(context);
-    QObject::connect(poll, &QTimer::timeout, context, [poll, work = std::move(work), limit, ended = std::move(ended)] {
-        const bool finished = work->finished();
-        if (!finished && !work->stalled(limit))
-            return;
-        if (!finished)
-            work->abandon();
-        poll->stop();
-        poll->deleteLater();
-        ended(finished);
-    });
-    poll->start(kLook);
+    new EndWatch(context, std::move(work), limit, std::move(ended));
 }
 
 bool diskWorkLeftBehind()

@@ -51,6 +51,9 @@ public:
 
     // Whether the work has ended, waiting up to `within` for it.
     bool finished(std::chrono::milliseconds within = {});
+    // Calls `call` on the work's thread as the work ends, or here and now if it has ended;
+    // `nullptr` takes the call back. Whatever `call` reaches must live until it is taken back.
+    void whenEnded(std::function<void()> call);
     // Whether `limit` has passed since the work last moved; asked again and again while waiting.
     bool stalled(std::chrono::milliseconds limit);
     // Nobody waits any more: work still in line never runs, running work learns it from its progress.
