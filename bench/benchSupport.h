@@ -15,8 +15,7 @@ namespace bench {
 std::vector<double> interleavedMedianSeconds(int rounds, const std::vector<std::function<void()>> &work);
 // Runs `command` through /bin/sh with its output discarded.
 std::function<void()> process(const QString &command);
-// Starts `program` itself, no shell between, with its output discarded, and waits for its end:
-// a plain tool timed as hyperfine -N times it.
+// Starts `program` itself, no shell between, with its output discarded, and waits for its end.
 std::function<void()> spawned(const QString &program, const QStringList &arguments);
 // Peak resident memory of this process so far, in MiB.
 double peakResidentMiB();
