@@ -147,7 +147,8 @@ private slots:
 #ifdef Q_OS_LINUX
         QTemporaryDir dir;
         // The drive shown is the mount that holds the folder, however long another's name; a new
-        // list shows the current folder's before any look at the others has ended.
+        // list shows the current folder's before any look at the others has ended, and the others
+        // once it has.
         const Tmpfs disk(dir.path());
         VREL_FAIL_WITHOUT(disk);
         const auto back = qScopeGuard([was = QDir::currentPath()] { QDir::setCurrent(was); });
@@ -155,6 +156,8 @@ private slots:
             QDir::setCurrent(root);
             QCOMPARE(DriveListBox().currentText(), root);
         }
+        const DriveListBox drives;
+        QTRY_VERIFY(drives.findText(dir.path()) >= 0);
         const QByteArray sub = QFile::encodeName(dir.path()) + "/漢\xEF\xBF\xBD\xFF";
         QCOMPARE(std::system(("mkdir -p '" + sub + "/gone'").constData()), 0); // beyond QDir, which needs text
         makeFile(pathFromNative(sub), "x.txt");

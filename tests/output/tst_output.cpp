@@ -4,7 +4,7 @@
 
 #include <QAccessible>
 #include <QProcess>
-#include <QTcpServer>
+#include <QLocalServer>
 
 static const auto kAskTxt = u"ファイルリストをVREL_FILE_LIST.TXTという名前で保存します"_s;
 static const auto kAskCsv = u"ファイルリストをVREL_FILE_LIST.CSVという名前で保存します"_s;
@@ -352,9 +352,9 @@ private slots:
         auto listing = listEightyFiles();
         // The window's printed pages in a PDF file, made without asking a print server, which
         // here takes the connection and says nothing.
-        QTcpServer silent;
-        QVERIFY(silent.listen(QHostAddress::LocalHost));
-        const auto silentAt = u"127.0.0.1:%1"_s.arg(silent.serverPort());
+        QLocalServer silent;
+        QVERIFY(silent.listen(m->pdf.filePath(u"cups.sock"_s)));
+        const auto silentAt = silent.fullServerName();
         QCOMPARE(script({u"--pdf"_s, printer->outputFileName(), home()}, silentAt), (QStringList{u"0"_s, printer->outputFileName() + u'\n', QString()}));
         QCOMPARE(printedPages(*printer), seen(listing, 6, *printer));
         // To print, it gives that server its three seconds, then gives up, saying so.
