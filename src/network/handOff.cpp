@@ -34,7 +34,12 @@ QString handOffName()
 HandOffServer::HandOffServer(const QString &name, QObject *parent)
     : QObject(parent), m_name(name), m_server(new QLocalServer(this))
 {
+#ifdef Q_OS_WIN
+    // A pipe's name is the whole machine's: only its user may open it. Elsewhere the socket lies
+    // in the user's runtime directory, closed to others; the option would close it once more by
+    // way of a temporary directory, at a millisecond of every start.
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
+#endif
     connect(m_server, &QLocalServer::newConnection, this, &HandOffServer::takeConnection);
 }
 
