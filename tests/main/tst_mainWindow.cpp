@@ -68,7 +68,7 @@ private slots:
         QVERIFY(w->Dir1->setPath(QDir::rootPath())); // a folder that has subdirectories
         QCOMPARE(pixels(w->Dir1->item(0)->icon()), pixels(w->style()->standardIcon(QStyle::SP_DirOpenIcon)));
         QCOMPARE(pixels(w->Dir1->item(w->Dir1->count() - 1)->icon()), pixels(w->style()->standardIcon(QStyle::SP_DirIcon)));
-        QCOMPARE(pixels(w->windowIcon(), 32), pixels(QIcon(QString::fromUtf8(VREL_WINDOW_ICON)), 32));
+        QCOMPARE(pixels(w->windowIcon(), 32), pixels(QIcon(QStringLiteral(VREL_WINDOW_ICON)), 32));
     }
 
     void patternBoxWaitsForEnter()
@@ -191,10 +191,10 @@ private slots:
     void shareThatStopsAnswering()
     {
         // A share that answers only when told to: the window waits without hanging, the controls
-        // take no keys meanwhile, the hourglass shows; past the limit the person is told, and the
-        // write that wakes up later replaces nothing. Asked again meanwhile, the program starts no
-        // second thread on the share: a new read waits in line, is dropped when given up on
-        // there, and runs on the same thread once the share lets go.
+        // take no keys meanwhile, the hourglass shows till each wait ends; past the limit the
+        // person is told, and the write that wakes up later replaces nothing. Asked again
+        // meanwhile, the program starts no second thread on the share: a new read waits in line,
+        // is dropped when given up on there, and runs on the same thread once the share lets go.
         const auto path = m->pdf.filePath(u"VREL_FILE_LIST.TXT"_s);
         QString reason;
         QVERIFY(replaceFile(path, "earlier", &reason));
@@ -225,6 +225,7 @@ private slots:
         QCOMPARE(wrote, 0);
         QCOMPARE(QDir(m->pdf.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"VREL_FILE_LIST.TXT"_s});
         QCOMPARE(contents(path), "earlier"_ba);
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     void wheelNeedsTheFocus()
